@@ -1,0 +1,63 @@
+# Windows-side tests, run by ctest under Wine. They share one Wine
+# environment per build tree (prefix, Xvfb, wineserver), set up and ended by
+# ctest fixtures, so a single test can also be run on its own.
+set(VLCFG_WINE_STATE ${CMAKE_CURRENT_BINARY_DIR}/wine)
+set(wine_env ${CMAKE_CURRENT_SOURCE_DIR}/tests/wine/wine-env.sh)
+set(fault_files ${CMAKE_CURRENT_SOURCE_DIR}/tests/wine/fault-files.sh)
+set(VLCFG_FAULT_DIR ${CMAKE_CURRENT_BINARY_DIR}/fault-files)
+
+# Wine maps drive Z: to the Linux root.
+function(vlcfg_windows_path out unix_path)
+  string(REPLACE "/" "\\" path "${unix_path}")
+  set(${out} "Z:${path}" PARENT_SCOPE)
+endfunction()
+vlcfg_windows_path(fault_dir_windows ${VLCFG_FAULT_DIR})
+
+add_test(NAME wine_environment_start COMMAND ${wine_env} start ${VLCFG_WINE_STATE})
+set_tests_properties(wine_environment_start PROPERTIES FIXTURES_SETUP wine TIMEOUT 300)
+add_test(NAME wine_environment_stop COMMAND ${wine_env} stop ${VLCFG_WINE_STATE})
+set_tests_properties(wine_environment_stop PROPERTIES FIXTURES_CLEANUP wine)
+
+# Files no Windows program can make for itself: a link to /dev/full, and
+# immutable files and folders (root ignores permission bits).
+add_test(NAME fault_files_create COMMAND ${fault_files} create ${VLCFG_FAULT_DIR})
+set_tests_properties(fault_files_create PROPERTIES FIXTURES_SETUP faults)
+add_test(NAME fault_files_remove COMMAND ${fault_files} remove ${VLCFG_FAULT_DIR})
+set_tests_properties(fault_files_remove PROPERTIES FIXTURES_CLEANUP faults)
+
+add_library(window_probe STATIC tests/windows/window_probe.cpp tests/windows/test_files.cpp)
+target_link_libraries(window_probe PUBLIC GTest::gtest)
+target_include_directories(window_probe PUBLIC tests/windows)
+vlcfg_warnings(window_probe)
+
+add_executable(windows_tests
+  tests/windows/split_agreement_test.cpp
+  tests/windows/settings_file_test.cpp
+  tests/windows/locks_test.cpp
+)
+target_link_libraries(windows_tests PRIVATE vlcfg_win window_probe GTest::gtest_main)
+vlcfg_warnings(windows_tests)
+
+function(vlcfg_wine_test name)
+  cmake_parse_arguments(arg "" "TIMEOUT" "COMMAND;FIXTURES" ${ARGN})
+  if(NOT arg_TIMEOUT)
+    set(arg_TIMEOUT 110)
+  endif()
+  add_test(NAME ${name}
+    COMMAND ${wine_env} run ${VLCFG_WINE_STATE} --timeout ${arg_TIMEOUT} ${arg_COMMAND})
+  set_tests_properties(${name} PROPERTIES
+    FIXTURES_REQUIRED "wine;${arg_FIXTURES}"
+    TIMEOUT 150
+    ENVIRONMENT "VLCFG_FAULT_DIR=${fault_dir_windows}")
+endfunction()
+
+vlcfg_wine_test(windows_unit_tests COMMAND $<TARGET_FILE:windows_tests> FIXTURES faults)
+
+add_library(tool_process STATIC tests/windows/tool_process.cpp)
+target_link_libraries(tool_process PUBLIC window_probe)
+target_include_directories(tool_process PUBLIC res)
+vlcfg_warnings(tool_process)
+
+add_executable(demo_capture tests/windows/demo_capture.cpp)
+target_link_libraries(demo_capture PRIVATE tool_process)
+vlcfg_warnings(demo_capture)

@@ -1,0 +1,105 @@
+#include "test_files.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+Bytes ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+bool FileExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+void WriteBytes(const std::string& path, const Bytes& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+Bytes WordsToBytes(const std::vector<int32_t>& words) {
+    Bytes bytes;
+    for (int32_t word : words) {
+        const uint32_t value = static_cast<uint32_t>(word);
+        for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<unsigned char>(value >> shift));
+    }
+    return bytes;
+}
+
+std::vector<int32_t> BytesToWords(const Bytes& bytes) {
+    std::vector<int32_t> words;
+    for (size_t i = 0; i + 4 <= bytes.size(); i += 4) {
+        const uint32_t value = bytes[i] | bytes[i + 1] << 8 | bytes[i + 2] << 16 | static_cast<uint32_t>(bytes[i + 3]) << 24;
+        words.push_back(static_cast<int32_t>(value));
+    }
+    return words;
+}
+
+void RemoveTree(const std::string& path) {
+    WIN32_FIND_DATAA entry;
+    HANDLE find = FindFirstFileA((path + "\\*").c_str(), &entry);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = entry.cFileName;
+            if (name == "." || name == "..") continue;
+            const std::string child = path + "\\" + name;
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(child);
+            } else {
+                SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileA(child.c_str());
+            }
+        } while (FindNextFileA(find, &entry));
+        FindClose(find);
+    }
+    RemoveDirectoryA(path.c_str());
+}
+
+std::string FreshFolder(const std::string& name) {
+    char current[MAX_PATH] = {};
+    GetCurrentDirectoryA(sizeof current, current);
+    const std::string root = std::string(current) + "\\test-folders";
+    CreateDirectoryA(root.c_str(), nullptr);
+    const std::string folder = root + "\\" + name;
+    RemoveTree(folder);
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return folder + "\\";
+}
+
+std::string FaultFolder(const std::string& name) {
+    const char* root = std::getenv("VLCFG_FAULT_DIR");
+    return std::string(root ? root : "") + "\\" + name + "\\";
+}
+
+std::string OnlySubfolder(const std::string& folder) {
+    WIN32_FIND_DATAA entry;
+    HANDLE find = FindFirstFileA((folder + "*").c_str(), &entry);
+    std::string found;
+    if (find == INVALID_HANDLE_VALUE) return found;
+    do {
+        const std::string name = entry.cFileName;
+        if (name != "." && name != ".." && (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            found = folder + name + "\\";
+        }
+    } while (FindNextFileA(find, &entry));
+    FindClose(find);
+    return found;
+}
+
+std::vector<int32_t> DefaultWords() {
+    std::vector<int32_t> words(32, 0);
+    words[0] = 1;   // DirectShow
+    words[1] = 1;   // flag 1031
+    words[2] = 1;   // SSE
+    words[3] = 1;   // SSE2
+    words[4] = 1;   // multi-core
+    words[8] = 1;   // GPU, bilinear
+    words[11] = 1;  // engine words
+    words[14] = 1;
+    words[16] = 2;
+    words[17] = 2;
+    words[18] = 1;
+    return words;
+}

@@ -1,0 +1,81 @@
+#include "tool_process.h"
+
+#include <cstdlib>
+
+#include "resource.h"
+#include "window_probe.h"
+
+std::string BuiltToolPath() {
+    const char* path = std::getenv("VLCFG_EXE");
+    return path ? path : "";
+}
+
+std::string GameFolderWithTool(const std::string& name) {
+    const std::string folder = FreshFolder(name);
+    CopyFileA(BuiltToolPath().c_str(), (folder + "vlcfg.exe").c_str(), FALSE);
+    return folder;
+}
+
+ToolRun::~ToolRun() {
+    if (info_.hProcess != nullptr) {
+        if (IsRunning()) {
+            TerminateProcess(info_.hProcess, 99);
+            WaitForSingleObject(info_.hProcess, 5000);
+        }
+        CloseHandle(info_.hProcess);
+        CloseHandle(info_.hThread);
+    }
+}
+
+bool ToolRun::Start(const std::string& exePath) {
+    const std::string folder = exePath.substr(0, exePath.find_last_of('\\') + 1);
+    std::string commandLine = "\"" + exePath + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    return CreateProcessA(exePath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                          folder.c_str(), &startup, &info_) != 0;
+}
+
+bool IsSettingsDialog(HWND hwnd) { return GetDlgItem(hwnd, IDC_RENDER_GPU_BICUBIC) != nullptr; }
+
+HWND ToolRun::WaitForSettingsDialog(DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        HWND found = FindProcessDialog(Pid(), nullptr);
+        if (found != nullptr && IsSettingsDialog(found)) return settingsDialog_ = found;
+        if (found != nullptr) {
+            // Another dialog first; look past it.
+            HWND other = FindProcessDialog(Pid(), nullptr, found);
+            if (other != nullptr && IsSettingsDialog(other)) return settingsDialog_ = other;
+        }
+        if (GetTickCount() - start >= timeoutMs || !IsRunning()) return nullptr;
+        Sleep(PollMilliseconds);
+    }
+}
+
+HWND ToolRun::WaitForMessageBox(DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        HWND found = FindProcessDialog(Pid(), nullptr, settingsDialog_);
+        if (found != nullptr && !IsSettingsDialog(found)) return found;
+        if (GetTickCount() - start >= timeoutMs || !IsRunning()) return nullptr;
+        Sleep(PollMilliseconds);
+    }
+}
+
+bool ToolRun::WaitForExit(DWORD* code, DWORD timeoutMs) {
+    if (WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
+    GetExitCodeProcess(info_.hProcess, code);
+    return true;
+}
+
+bool ToolRun::IsRunning() const {
+    return info_.hProcess != nullptr && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+HWND FocusOf(HWND window) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
+    return info.hwndFocus;
+}

@@ -1,0 +1,54 @@
+// Starting the built vlcfg.exe the way a player does, and watching it.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "test_files.h"
+
+// Bounds of every wait, in milliseconds.
+constexpr DWORD DialogTimeout = 20000;
+constexpr DWORD ExitTimeout = 20000;
+constexpr DWORD QuietPeriod = 700;  // how long "nothing appears" is watched
+
+// Windows path of the built vlcfg.exe (VLCFG_EXE).
+std::string BuiltToolPath();
+
+// A fresh game folder with a copy of the tool in it; ends in a separator.
+std::string GameFolderWithTool(const std::string& name);
+
+// One run of the tool. The destructor ends a run that is still going.
+class ToolRun {
+public:
+    ToolRun() = default;
+    ~ToolRun();
+    ToolRun(const ToolRun&) = delete;
+    ToolRun& operator=(const ToolRun&) = delete;
+
+    // Starts exePath with its own folder as the current one.
+    bool Start(const std::string& exePath);
+
+    // The settings dialog, once it is shown; null after the timeout.
+    HWND WaitForSettingsDialog(DWORD timeoutMs = DialogTimeout);
+
+    // A message box of this run (any dialog but the settings dialog).
+    HWND WaitForMessageBox(DWORD timeoutMs = DialogTimeout);
+
+    // True when the run ended in time; its exit code goes to code.
+    bool WaitForExit(DWORD* code, DWORD timeoutMs = ExitTimeout);
+
+    bool IsRunning() const;
+    DWORD Pid() const { return info_.dwProcessId; }
+    DWORD ThreadId() const { return info_.dwThreadId; }
+
+private:
+    PROCESS_INFORMATION info_ = {};
+    HWND settingsDialog_ = nullptr;
+};
+
+// True when hwnd is the settings dialog (it has the drawing-method buttons).
+bool IsSettingsDialog(HWND hwnd);
+
+// The control that has the keyboard focus in the thread of window.
+HWND FocusOf(HWND window);

@@ -1,0 +1,115 @@
+#include "window_probe.h"
+
+#include <chrono>
+
+std::string WindowText(HWND window) {
+    char text[4096] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+std::string ClassName(HWND window) {
+    char name[256] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+namespace {
+
+struct DialogSearch {
+    DWORD pid;
+    const char* caption;
+    HWND except;
+    HWND found;
+};
+
+BOOL CALLBACK MatchDialog(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<DialogSearch*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid != search->pid || window == search->except || !IsWindowVisible(window)) return TRUE;
+    if (ClassName(window) != "#32770") return TRUE;
+    if (search->caption != nullptr && WindowText(window) != search->caption) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+BOOL CALLBACK CollectChild(HWND child, LPARAM param) {
+    auto* box = reinterpret_cast<MessageBoxInfo*>(param);
+    const std::string kind = ClassName(child);
+    const LONG style = GetWindowLongA(child, GWL_STYLE);
+    if (kind == "Button") {
+        box->buttons.push_back({GetDlgCtrlID(child), WindowText(child)});
+    } else if (kind == "Static") {
+        if ((style & SS_TYPEMASK) == SS_ICON) {
+            if (SendMessageA(child, STM_GETICON, 0, 0) != 0 && IsWindowVisible(child)) box->hasIcon = true;
+        } else if (IsWindowVisible(child)) {
+            const std::string text = WindowText(child);
+            if (!text.empty()) box->text = text;
+        }
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+HWND FindProcessDialog(DWORD pid, const char* caption, HWND except) {
+    DialogSearch search{pid, caption, except, nullptr};
+    EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND WaitForProcessDialog(DWORD pid, const char* caption, DWORD timeoutMs, HWND except) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (HWND found = FindProcessDialog(pid, caption, except)) return found;
+        if (GetTickCount() - start >= timeoutMs) return nullptr;
+        Sleep(PollMilliseconds);
+    }
+}
+
+MessageBoxInfo ReadMessageBox(HWND box) {
+    MessageBoxInfo info;
+    info.owner = GetWindow(box, GW_OWNER);
+    info.caption = WindowText(box);
+    EnumChildWindows(box, CollectChild, reinterpret_cast<LPARAM>(&info));
+    return info;
+}
+
+void ClickDialogButton(HWND dialog, int id) {
+    HWND button = GetDlgItem(dialog, id);
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(button, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, &result);
+}
+
+bool IsPlainOkBox(const MessageBoxInfo& box) {
+    return box.buttons.size() == 1 && box.buttons[0].id == IDOK && !box.hasIcon;
+}
+
+MessageBoxWatch::MessageBoxWatch() : thread_([this] { Run(); }) {}
+
+MessageBoxWatch::~MessageBoxWatch() { Stop(); }
+
+std::vector<MessageBoxInfo> MessageBoxWatch::Stop() {
+    stopping_ = true;
+    if (thread_.joinable()) thread_.join();
+    std::lock_guard<std::mutex> lock(mutex_);
+    return seen_;
+}
+
+void MessageBoxWatch::Run() {
+    const DWORD self = GetCurrentProcessId();
+    while (!stopping_) {
+        if (HWND box = FindProcessDialog(self, nullptr)) {
+            MessageBoxInfo info = ReadMessageBox(box);
+            {
+                std::lock_guard<std::mutex> lock(mutex_);
+                seen_.push_back(info);
+            }
+            ClickDialogButton(box, IDOK);
+            // Wait for it to go, so it is not counted twice.
+            for (int i = 0; i < 250 && IsWindow(box) && IsWindowVisible(box); ++i) Sleep(PollMilliseconds);
+        }
+        Sleep(PollMilliseconds);
+    }
+}

@@ -1,0 +1,68 @@
+// Finding, reading and answering the tool's windows the way a user sees
+// them, through the real window manager.
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+constexpr UINT PollMilliseconds = 20;
+
+// The window's text, in the tool's narrow code page.
+std::string WindowText(HWND window);
+std::string ClassName(HWND window);
+
+// A visible top-level dialog window (class #32770) of process pid whose
+// caption is caption (any caption when null), other than except.
+HWND FindProcessDialog(DWORD pid, const char* caption, HWND except = nullptr);
+
+// FindProcessDialog, retried until it finds one or timeoutMs have passed.
+HWND WaitForProcessDialog(DWORD pid, const char* caption, DWORD timeoutMs, HWND except = nullptr);
+
+struct ButtonInfo {
+    int id;
+    std::string text;
+};
+
+// A message box as the user sees it.
+struct MessageBoxInfo {
+    HWND owner = nullptr;
+    std::string caption;
+    std::string text;
+    std::vector<ButtonInfo> buttons;
+    bool hasIcon = false;
+};
+
+MessageBoxInfo ReadMessageBox(HWND box);
+
+// Presses a dialog's button as a click would.
+void ClickDialogButton(HWND dialog, int id);
+
+// True when box is a message box in the tool's plain style: one OK button,
+// no icon.
+bool IsPlainOkBox(const MessageBoxInfo& box);
+
+// Answers, with OK, every message box this process shows while it lives,
+// and keeps what each said. Destroying it stops the watch.
+class MessageBoxWatch {
+public:
+    MessageBoxWatch();
+    ~MessageBoxWatch();
+    MessageBoxWatch(const MessageBoxWatch&) = delete;
+    MessageBoxWatch& operator=(const MessageBoxWatch&) = delete;
+
+    // Stops watching and returns the boxes seen, in order.
+    std::vector<MessageBoxInfo> Stop();
+
+private:
+    void Run();
+
+    std::atomic<bool> stopping_{false};
+    std::mutex mutex_;
+    std::vector<MessageBoxInfo> seen_;
+    std::thread thread_;
+};

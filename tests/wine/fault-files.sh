@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Makes (or removes) the game folders of the fault tests, which a Windows
+# program cannot make for itself: Wine run as root ignores permission bits, so
+# read-only and unwritable are made with the immutable attribute.
+#
+#   fault-files.sh create DIR | remove DIR
+#
+# DIR/devfull/vlcfg.dat     a link to /dev/full: opens, and every write fails
+# DIR/readonly/vlcfg.dat    128 bytes 00 01 02 ... 7f, immutable
+# DIR/unwritable/           an empty immutable folder: nothing can be created
+# DIR/deep250/...           folders whose lower-cased Windows path, with its
+# DIR/deep252/...           separator, is exactly 250 and 252 bytes long
+set -euo pipefail
+
+action=${1:?create or remove}
+dir=${2:?directory}
+
+remove() {
+  if [ -e "$dir" ]; then
+    chattr -R -i "$dir" 2>/dev/null || true
+    rm -rf "$dir"
+  fi
+}
+
+# A folder below $1 whose Windows form Z:<path>\ is $2 bytes long.
+deep_folder() {
+  local base=$1 length=$2
+  local name_length=$((length - 3 - ${#base} - 1))
+  if [ "$name_length" -lt 1 ] || [ "$name_length" -gt 255 ]; then
+    echo "fault-files: the build folder's path is too long for a $length-byte folder" >&2
+    exit 1
+  fi
+  local name
+  name=$(printf 'd%.0s' $(seq "$name_length"))
+  mkdir -p "$base/$name"
+  echo "$base/$name"
+}
+
+case "$action" in
+  create)
+    remove
+    mkdir -p "$dir/devfull" "$dir/readonly" "$dir/unwritable" "$dir/deep250" "$dir/deep252"
+    ln -s /dev/full "$dir/devfull/vlcfg.dat"
+    python3 -c 'import sys; sys.stdout.buffer.write(bytes(range(128)))' >"$dir/readonly/vlcfg.dat"
+    chattr +i "$dir/readonly/vlcfg.dat" "$dir/unwritable"
+    deep_folder "$dir/deep250" 250 >"$dir/deep250.path"
+    deep_folder "$dir/deep252" 252 >"$dir/deep252.path"
+    ;;
+  remove)
+    remove
+    ;;
+  *)
+    echo "fault-files: unknown action $action" >&2
+    exit 2
+    ;;
+esac
