@@ -12,6 +12,7 @@ function(vlcfg_windows_path out unix_path)
   set(${out} "Z:${path}" PARENT_SCOPE)
 endfunction()
 vlcfg_windows_path(fault_dir_windows ${VLCFG_FAULT_DIR})
+vlcfg_windows_path(tool_windows ${CMAKE_CURRENT_BINARY_DIR}/vlcfg.exe)
 
 add_test(NAME wine_environment_start COMMAND ${wine_env} start ${VLCFG_WINE_STATE})
 set_tests_properties(wine_environment_start PROPERTIES FIXTURES_SETUP wine TIMEOUT 300)
@@ -20,7 +21,7 @@ set_tests_properties(wine_environment_stop PROPERTIES FIXTURES_CLEANUP wine)
 
 # Files no Windows program can make for itself: a link to /dev/full, and
 # immutable files and folders (root ignores permission bits).
-add_test(NAME fault_files_create COMMAND ${fault_files} create ${VLCFG_FAULT_DIR})
+add_test(NAME fault_files_create COMMAND ${fault_files} create ${VLCFG_FAULT_DIR} $<TARGET_FILE:vlcfg>)
 set_tests_properties(fault_files_create PROPERTIES FIXTURES_SETUP faults)
 add_test(NAME fault_files_remove COMMAND ${fault_files} remove ${VLCFG_FAULT_DIR})
 set_tests_properties(fault_files_remove PROPERTIES FIXTURES_CLEANUP faults)
@@ -48,7 +49,7 @@ function(vlcfg_wine_test name)
   set_tests_properties(${name} PROPERTIES
     FIXTURES_REQUIRED "wine;${arg_FIXTURES}"
     TIMEOUT 150
-    ENVIRONMENT "VLCFG_FAULT_DIR=${fault_dir_windows}")
+    ENVIRONMENT "VLCFG_FAULT_DIR=${fault_dir_windows};VLCFG_EXE=${tool_windows}")
 endfunction()
 
 vlcfg_wine_test(windows_unit_tests COMMAND $<TARGET_FILE:windows_tests> FIXTURES faults)
@@ -61,3 +62,14 @@ vlcfg_warnings(tool_process)
 add_executable(demo_capture tests/windows/demo_capture.cpp)
 target_link_libraries(demo_capture PRIVATE tool_process)
 vlcfg_warnings(demo_capture)
+
+add_executable(tool_tests
+  tests/windows/resources_test.cpp
+  tests/windows/dialog_e2e_test.cpp
+)
+target_link_libraries(tool_tests PRIVATE tool_process GTest::gtest_main version)
+add_dependencies(tool_tests vlcfg)
+vlcfg_warnings(tool_tests)
+
+vlcfg_wine_test(resource_tests COMMAND $<TARGET_FILE:tool_tests> --gtest_filter=Resources.*)
+vlcfg_wine_test(dialog_tests COMMAND $<TARGET_FILE:tool_tests> --gtest_filter=DialogScenario.* FIXTURES faults)

@@ -15,14 +15,6 @@ namespace {
 
 std::vector<int32_t> Record() { return std::vector<int32_t>(CurrentSettings, CurrentSettings + RecordWordCount); }
 
-// The caption MessageBoxA gives a box that has none of its own.
-std::string PlatformDefaultCaption() {
-    MessageBoxWatch watch;
-    MessageBoxA(nullptr, "probe", nullptr, MB_OK);
-    const auto boxes = watch.Stop();
-    return boxes.empty() ? std::string() : boxes[0].caption;
-}
-
 // Bytes 0, 1, 2, ... as a file's content.
 Bytes Counting(size_t size, unsigned char first = 0) {
     Bytes bytes(size);

@@ -76,10 +76,30 @@ MessageBoxInfo ReadMessageBox(HWND box) {
     return info;
 }
 
-void ClickDialogButton(HWND dialog, int id) {
-    HWND button = GetDlgItem(dialog, id);
+namespace {
+
+void CALLBACK IgnoreResult(HWND, UINT, ULONG_PTR, LRESULT) {}
+
+}  // namespace
+
+void SyncWith(HWND window) {
     DWORD_PTR result = 0;
-    SendMessageTimeoutA(button, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, &result);
+    SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
+}
+
+void ClickDialogButton(HWND dialog, int id) {
+    // Sent without waiting: a click may open a message box, whose modal loop
+    // would hold a plain send until the box is gone. The send that follows is
+    // handled after the click, or inside that box's loop.
+    SendMessageCallbackA(GetDlgItem(dialog, id), BM_CLICK, 0, 0, IgnoreResult, 0);
+    SyncWith(dialog);
+}
+
+std::string PlatformDefaultCaption() {
+    MessageBoxWatch watch;
+    MessageBoxA(nullptr, "probe", nullptr, MB_OK);
+    const auto boxes = watch.Stop();
+    return boxes.empty() ? std::string() : boxes[0].caption;
 }
 
 bool IsPlainOkBox(const MessageBoxInfo& box) {

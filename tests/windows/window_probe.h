@@ -39,8 +39,15 @@ struct MessageBoxInfo {
 
 MessageBoxInfo ReadMessageBox(HWND box);
 
-// Presses a dialog's button as a click would.
+// Presses a dialog's button as a click would, and returns once the click has
+// been handled or has opened a message box.
 void ClickDialogButton(HWND dialog, int id);
+
+// Returns once window's thread has handled what was sent to it before.
+void SyncWith(HWND window);
+
+// The caption MessageBoxA gives a box that has none of its own.
+std::string PlatformDefaultCaption();
 
 // True when box is a message box in the tool's plain style: one OK button,
 // no icon.

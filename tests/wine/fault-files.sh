@@ -3,17 +3,19 @@
 # program cannot make for itself: Wine run as root ignores permission bits, so
 # read-only and unwritable are made with the immutable attribute.
 #
-#   fault-files.sh create DIR | remove DIR
+#   fault-files.sh create DIR [TOOL] | remove DIR
 #
 # DIR/devfull/vlcfg.dat     a link to /dev/full: opens, and every write fails
 # DIR/readonly/vlcfg.dat    128 bytes 00 01 02 ... 7f, immutable
 # DIR/unwritable/           an empty immutable folder: nothing can be created
+# DIR/unwritable-game/      the same with a copy of TOOL (vlcfg.exe) in it
 # DIR/deep250/...           folders whose lower-cased Windows path, with its
 # DIR/deep252/...           separator, is exactly 250 and 252 bytes long
 set -euo pipefail
 
 action=${1:?create or remove}
 dir=${2:?directory}
+tool=${3:-}
 
 remove() {
   if [ -e "$dir" ]; then
@@ -42,7 +44,9 @@ case "$action" in
     mkdir -p "$dir/devfull" "$dir/readonly" "$dir/unwritable" "$dir/deep250" "$dir/deep252"
     ln -s /dev/full "$dir/devfull/vlcfg.dat"
     python3 -c 'import sys; sys.stdout.buffer.write(bytes(range(128)))' >"$dir/readonly/vlcfg.dat"
-    chattr +i "$dir/readonly/vlcfg.dat" "$dir/unwritable"
+    mkdir -p "$dir/unwritable-game"
+    if [ -n "$tool" ]; then cp "$tool" "$dir/unwritable-game/vlcfg.exe"; fi
+    chattr +i "$dir/readonly/vlcfg.dat" "$dir/unwritable" "$dir/unwritable-game"
     deep_folder "$dir/deep250" 250 >"$dir/deep250.path"
     deep_folder "$dir/deep252" 252 >"$dir/deep252.path"
     ;;
