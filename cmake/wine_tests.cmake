@@ -66,6 +66,7 @@ vlcfg_warnings(demo_capture)
 add_executable(tool_tests
   tests/windows/resources_test.cpp
   tests/windows/dialog_e2e_test.cpp
+  tests/windows/startup_e2e_test.cpp
 )
 target_link_libraries(tool_tests PRIVATE tool_process GTest::gtest_main version)
 add_dependencies(tool_tests vlcfg)
@@ -73,3 +74,20 @@ vlcfg_warnings(tool_tests)
 
 vlcfg_wine_test(resource_tests COMMAND $<TARGET_FILE:tool_tests> --gtest_filter=Resources.*)
 vlcfg_wine_test(dialog_tests COMMAND $<TARGET_FILE:tool_tests> --gtest_filter=DialogScenario.* FIXTURES faults)
+vlcfg_wine_test(startup_tests COMMAND $<TARGET_FILE:tool_tests> --gtest_filter=StartupScenario.* FIXTURES faults)
+# Runs of the tool share the start-up lock of the whole prefix: one test
+# that starts the tool at a time.
+set_tests_properties(dialog_tests startup_tests PROPERTIES RESOURCE_LOCK vlcfg_runs)
+
+# Start paths at the edge of the platform's path buffer: Windows programs
+# cannot start such a path, so these runs start the tool from Linux.
+add_executable(start_path_probe tests/windows/start_path_probe.cpp)
+target_link_libraries(start_path_probe PRIVATE tool_process)
+vlcfg_warnings(start_path_probe)
+set(start_path_test ${CMAKE_CURRENT_SOURCE_DIR}/tests/wine/start-path-test.sh)
+add_test(NAME start_path_260_opens_the_dialog
+  COMMAND ${start_path_test} ${VLCFG_WINE_STATE} $<TARGET_FILE:start_path_probe> ${VLCFG_FAULT_DIR} 260 dialog)
+add_test(NAME start_path_261_is_refused
+  COMMAND ${start_path_test} ${VLCFG_WINE_STATE} $<TARGET_FILE:start_path_probe> ${VLCFG_FAULT_DIR} 261 refused)
+set_tests_properties(start_path_260_opens_the_dialog start_path_261_is_refused PROPERTIES
+  FIXTURES_REQUIRED "wine;faults" RESOURCE_LOCK vlcfg_runs TIMEOUT 150)

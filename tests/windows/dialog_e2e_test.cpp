@@ -85,7 +85,12 @@ TEST_F(DialogScenario, NewFolderOpensWithTheDefaultsAndFocusOnOk) {
     EXPECT_EQ(WindowText(dialog), expected::CaptionEngineSettings);
     EXPECT_EQ(GetWindow(dialog, GW_OWNER), nullptr);
     EXPECT_EQ(CheckedButtons(dialog), DefaultView);
-    EXPECT_EQ(FocusOf(dialog), GetDlgItem(dialog, IDOK));
+    // The focus shows once the dialog has been activated after its first display.
+    HWND focus = nullptr;
+    for (DWORD waited = 0; (focus = FocusOf(dialog)) == nullptr && waited < DialogTimeout; waited += PollMilliseconds) {
+        Sleep(PollMilliseconds);
+    }
+    EXPECT_EQ(focus, GetDlgItem(dialog, IDOK));
 
     // Centred on the screen.
     RECT area;

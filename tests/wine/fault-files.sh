@@ -11,6 +11,9 @@
 # DIR/unwritable-game/      the same with a copy of TOOL (vlcfg.exe) in it
 # DIR/deep250/...           folders whose lower-cased Windows path, with its
 # DIR/deep252/...           separator, is exactly 250 and 252 bytes long
+# DIR/start260/.../vlcfg.exe  copies of TOOL whose Windows path is 260 bytes
+# DIR/start261/.../vlcfg.exe  (the longest the platform's path buffer holds)
+#                             and 261 bytes (one more)
 set -euo pipefail
 
 action=${1:?create or remove}
@@ -47,8 +50,15 @@ case "$action" in
     mkdir -p "$dir/unwritable-game"
     if [ -n "$tool" ]; then cp "$tool" "$dir/unwritable-game/vlcfg.exe"; fi
     chattr +i "$dir/readonly/vlcfg.dat" "$dir/unwritable" "$dir/unwritable-game"
-    deep_folder "$dir/deep250" 250 >"$dir/deep250.path"
-    deep_folder "$dir/deep252" 252 >"$dir/deep252.path"
+    deep_folder "$dir/deep250" 250 >/dev/null
+    deep_folder "$dir/deep252" 252 >/dev/null
+    if [ -n "$tool" ]; then
+      for length in 260 261; do
+        # The folder takes all but the 9 bytes of "vlcfg.exe".
+        folder=$(deep_folder "$dir/start$length" $((length - 9)))
+        cp "$tool" "$folder/vlcfg.exe"
+      done
+    fi
     ;;
   remove)
     remove

@@ -34,9 +34,10 @@ use_display() {
 }
 
 start_xvfb() {
-  if [ -f "$state/xvfb.pid" ] && kill -0 "$(cat "$state/xvfb.pid")" 2>/dev/null; then
+  if [ -f "$state/xvfb.pid" ] && [ -s "$state/xvfb.display" ] && kill -0 "$(cat "$state/xvfb.pid")" 2>/dev/null; then
     return
   fi
+  if [ -f "$state/xvfb.pid" ]; then kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true; fi
   rm -f "$state/xvfb.pid" "$state/xvfb.display"
   exec 3>"$state/xvfb.displayfd"
   setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp </dev/null >"$state/xvfb.log" 2>&1 &
