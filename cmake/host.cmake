@@ -25,3 +25,27 @@ vlcfg_warnings(host_tests)
 
 include(GoogleTest)
 gtest_discover_tests(host_tests DISCOVERY_TIMEOUT 30)
+
+# Fuzz targets, built with clang's libFuzzer beside the g++ tree. A short
+# bounded run of each is part of the tests; tests/fuzz/README.md tells how
+# to run them longer.
+find_program(VLCFG_CLANGXX clang++)
+if(VLCFG_CLANGXX)
+  set(fuzz_sources ${CMAKE_CURRENT_SOURCE_DIR}/src/frame/sjis.cpp ${CMAKE_CURRENT_SOURCE_DIR}/src/frame/program_paths.cpp)
+  set(VLCFG_FUZZ_SECONDS 30 CACHE STRING "Length of each fuzz target's run in the tests")
+  foreach(target sjis paths)
+    set(binary ${CMAKE_CURRENT_BINARY_DIR}/${target}_fuzz)
+    add_custom_command(
+      OUTPUT ${binary}
+      COMMAND ${VLCFG_CLANGXX} -std=c++17 -g -O1 -Wall -Wextra -fsanitize=fuzzer,address,undefined
+              -fno-sanitize-recover=all -I${CMAKE_CURRENT_SOURCE_DIR}/src
+              ${CMAKE_CURRENT_SOURCE_DIR}/tests/fuzz/${target}_fuzz.cpp ${fuzz_sources} -o ${binary}
+      DEPENDS tests/fuzz/${target}_fuzz.cpp ${fuzz_sources} src/frame/sjis.h src/frame/program_paths.h
+      COMMENT "Building the ${target} fuzz target")
+    add_custom_target(build_${target}_fuzz ALL DEPENDS ${binary})
+    set(work ${CMAKE_CURRENT_BINARY_DIR}/fuzz-corpus/${target})
+    add_test(NAME fuzz_${target}
+      COMMAND sh -c "mkdir -p '${work}' && '${binary}' -max_total_time=${VLCFG_FUZZ_SECONDS} -timeout=5 -rss_limit_mb=2048 -print_final_stats=1 '${work}' '${CMAKE_CURRENT_SOURCE_DIR}/tests/fuzz/corpus/${target}'")
+    set_tests_properties(fuzz_${target} PROPERTIES TIMEOUT 120)
+  endforeach()
+endif()

@@ -67,6 +67,7 @@ add_executable(tool_tests
   tests/windows/resources_test.cpp
   tests/windows/dialog_e2e_test.cpp
   tests/windows/startup_e2e_test.cpp
+  tests/windows/hardening_e2e_test.cpp
 )
 target_link_libraries(tool_tests PRIVATE tool_process GTest::gtest_main version)
 add_dependencies(tool_tests vlcfg)
@@ -77,7 +78,8 @@ vlcfg_wine_test(dialog_tests COMMAND $<TARGET_FILE:tool_tests> --gtest_filter=Di
 vlcfg_wine_test(startup_tests COMMAND $<TARGET_FILE:tool_tests> --gtest_filter=StartupScenario.* FIXTURES faults)
 # Runs of the tool share the start-up lock of the whole prefix: one test
 # that starts the tool at a time.
-set_tests_properties(dialog_tests startup_tests PROPERTIES RESOURCE_LOCK vlcfg_runs)
+vlcfg_wine_test(hardening_tests COMMAND $<TARGET_FILE:tool_tests> --gtest_filter=DamagedFiles.*:FaultTable.* FIXTURES faults)
+set_tests_properties(dialog_tests startup_tests hardening_tests PROPERTIES RESOURCE_LOCK vlcfg_runs)
 
 # Start paths at the edge of the platform's path buffer: Windows programs
 # cannot start such a path, so these runs start the tool from Linux.

@@ -9,6 +9,7 @@ packages=(
   wine wine32:i386 xvfb xauth x11-utils
   locales fonts-ipafont-gothic fonts-wine
   imagemagick
+  clang libclang-rt-14-dev clang-tidy cppcheck
 )
 
 sudo_cmd=()

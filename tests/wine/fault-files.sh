@@ -11,6 +11,10 @@
 # DIR/unwritable-game/      the same with a copy of TOOL (vlcfg.exe) in it
 # DIR/deep250/...           folders whose lower-cased Windows path, with its
 # DIR/deep252/...           separator, is exactly 250 and 252 bytes long
+# DIR/deep250-game/.../     the same two depths with a copy of TOOL in them,
+# DIR/deep252-game/.../     for runs of the tool; in the deeper one the copy
+#                           is renamed v.exe, so that it can still be started
+#                           while vlcfg.dat beside it is too long a path
 # DIR/start260/.../vlcfg.exe  copies of TOOL whose Windows path is 260 bytes
 # DIR/start261/.../vlcfg.exe  (the longest the platform's path buffer holds)
 #                             and 261 bytes (one more)
@@ -53,6 +57,10 @@ case "$action" in
     deep_folder "$dir/deep250" 250 >/dev/null
     deep_folder "$dir/deep252" 252 >/dev/null
     if [ -n "$tool" ]; then
+      folder=$(deep_folder "$dir/deep250-game" 250)
+      cp "$tool" "$folder/vlcfg.exe"
+      folder=$(deep_folder "$dir/deep252-game" 252)
+      cp "$tool" "$folder/v.exe"
       for length in 260 261; do
         # The folder takes all but the 9 bytes of "vlcfg.exe".
         folder=$(deep_folder "$dir/start$length" $((length - 9)))
