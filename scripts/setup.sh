@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ googletest
+  cmake ninja-build g++ googletest python3
   g++-mingw-w64-i686 binutils-mingw-w64-i686
   wine wine32:i386 xvfb xauth x11-utils
   locales fonts-ipafont-gothic fonts-wine

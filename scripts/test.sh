@@ -13,7 +13,8 @@ cmake --preset windows
 cmake --build --preset windows
 
 status=0
-ctest --preset host || status=1
+./scripts/static-analysis.sh || status=1
+ctest --preset host -j2 || status=1
 # Nothing of Wine's may outlive the run, whatever happened to the tests.
 trap 'tests/wine/wine-env.sh stop build/windows/wine' EXIT
 ctest --preset windows -j2 || status=1

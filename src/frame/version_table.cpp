@@ -1,5 +1,8 @@
 #include "frame/version_table.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 struct BuildKind {
@@ -21,10 +24,10 @@ constexpr uint8_t FirstAcceptedOsKind = 20;
 int OsKindFromBuild(uint32_t buildNumber) {
     // The high half carries the major and minor version on Windows 9x.
     const uint16_t build = static_cast<uint16_t>(buildNumber & 0xFFFF);
-    for (const BuildKind& known : KnownBuilds) {
-        if (known.build == build) return known.kind;
-    }
-    return UnknownOsKind;
+    const BuildKind* const end = std::end(KnownBuilds);
+    const BuildKind* const known =
+        std::find_if(std::begin(KnownBuilds), end, [build](const BuildKind& k) { return k.build == build; });
+    return known != end ? known->kind : UnknownOsKind;
 }
 
 bool IsRefusedOsKind(uint8_t code) { return code > 0 && code < FirstAcceptedOsKind; }
