@@ -324,11 +324,7 @@ TEST_F(DialogScenario, ReadOnlyFileShowsTheUpdateMessageAndStillCloses) {
     ClickDialogButton(dialog, IDOK);
     HWND box = run_.WaitForMessageBox();
     ASSERT_NE(box, nullptr) << "no failure message";
-    const MessageBoxInfo failure = ReadMessageBox(box);
-    EXPECT_EQ(failure.text, expected::TextUpdateFailed);
-    EXPECT_EQ(failure.caption, PlatformDefaultCaption());
-    EXPECT_EQ(failure.owner, nullptr);
-    EXPECT_TRUE(IsPlainOkBox(failure));
+    ExpectFailureMessage(ReadMessageBox(box), expected::TextUpdateFailed);
     ClickDialogButton(box, IDOK);
     ExpectCleanExit();
     EXPECT_EQ(ReadBytes(folder + "vlcfg.dat"), before);
@@ -341,11 +337,7 @@ TEST_F(DialogScenario, UnwritableFolderShowsTheCreateMessageAndNoDialog) {
     ASSERT_TRUE(run_.Start(folder + "vlcfg.exe"));
     HWND box = run_.WaitForMessageBox();
     ASSERT_NE(box, nullptr) << "no failure message";
-    const MessageBoxInfo failure = ReadMessageBox(box);
-    EXPECT_EQ(failure.text, expected::TextCreateFailed);
-    EXPECT_EQ(failure.caption, PlatformDefaultCaption());
-    EXPECT_EQ(failure.owner, nullptr);
-    EXPECT_TRUE(IsPlainOkBox(failure));
+    ExpectFailureMessage(ReadMessageBox(box), expected::TextCreateFailed);
     ClickDialogButton(box, IDOK);
     ExpectCleanExit();
     EXPECT_FALSE(FileExists(folder + "vlcfg.dat"));

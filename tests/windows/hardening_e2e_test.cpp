@@ -143,10 +143,7 @@ TEST(FaultTable, EachFaultGetsItsMessageAndLeavesTheFileAsItWas) {
         if (fault.message != nullptr) {
             HWND box = run.WaitForMessageBox();
             ASSERT_NE(box, nullptr) << "no message";
-            const MessageBoxInfo info = ReadMessageBox(box);
-            EXPECT_EQ(info.text, fault.message);
-            EXPECT_EQ(info.owner, nullptr);
-            EXPECT_TRUE(IsPlainOkBox(info));
+            ExpectFailureMessage(ReadMessageBox(box), fault.message);
             if (!fault.dialog) {
                 EXPECT_EQ(run.WaitForSettingsDialog(0), nullptr) << "no dialog after this message";
             }

@@ -50,10 +50,7 @@ protected:
 // platform's default caption and the given text.
 void ExpectFailureBox(const std::vector<MessageBoxInfo>& boxes, const char* text) {
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, text);
-    EXPECT_EQ(boxes[0].caption, PlatformDefaultCaption());
-    EXPECT_EQ(boxes[0].owner, nullptr);
-    EXPECT_TRUE(IsPlainOkBox(boxes[0]));
+    ExpectFailureMessage(boxes[0], text);
 }
 
 TEST_F(SettingsFileTest, MissingFileIsCreatedWithTheDefaults) {

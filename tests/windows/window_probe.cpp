@@ -1,6 +1,6 @@
 #include "window_probe.h"
 
-#include <chrono>
+#include <gtest/gtest.h>
 
 std::string WindowText(HWND window) {
     char text[4096] = {};
@@ -132,4 +132,11 @@ void MessageBoxWatch::Run() {
         }
         Sleep(PollMilliseconds);
     }
+}
+
+void ExpectFailureMessage(const MessageBoxInfo& box, const char* text) {
+    EXPECT_EQ(box.text, text);
+    EXPECT_EQ(box.caption, PlatformDefaultCaption());
+    EXPECT_EQ(box.owner, nullptr);
+    EXPECT_TRUE(IsPlainOkBox(box));
 }

@@ -49,6 +49,10 @@ void SyncWith(HWND window);
 // The caption MessageBoxA gives a box that has none of its own.
 std::string PlatformDefaultCaption();
 
+// Expects the tool's file-failure message: the text, no owner, the
+// platform's default caption, the plain OK style.
+void ExpectFailureMessage(const MessageBoxInfo& box, const char* text);
+
 // True when box is a message box in the tool's plain style: one OK button,
 // no icon.
 bool IsPlainOkBox(const MessageBoxInfo& box);
