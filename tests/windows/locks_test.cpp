@@ -6,17 +6,9 @@
 #include <string>
 
 #include "frame/locks.h"
+#include "window_probe.h"
 
 namespace {
-
-// Whether some process holds a handle to an object of this name, asked the
-// way another program would.
-bool NameIsHeld(const std::string& name) {
-    HANDLE probe = CreateMutexA(nullptr, FALSE, name.c_str());
-    const bool held = probe != nullptr && GetLastError() == ERROR_ALREADY_EXISTS;
-    if (probe != nullptr) CloseHandle(probe);
-    return held;
-}
 
 std::string UniqueName(const char* what) {
     return std::string("vlcfg test ") + what + " " + std::to_string(GetCurrentProcessId());

@@ -11,45 +11,34 @@
 
 namespace {
 
-// The folder's lock name, worked out the way another program of the folder
-// would: ASCII letters lowered, separators turned into colons, double-byte
-// characters (by the system's own lead-byte test) left whole.
-std::string LockNameOf(const std::string& folder) {
-    std::string name;
-    for (size_t i = 0; i < folder.size(); ++i) {
-        const char c = folder[i];
-        if (IsDBCSLeadByte(static_cast<BYTE>(c)) && i + 1 < folder.size()) {
-            name += c;
-            name += folder[++i];
-        } else if (c == '\\') {
-            name += ':';
+// Maps every single-byte character of text through map; double-byte
+// characters (by the system's own lead-byte test) are copied whole.
+template <typename Map>
+std::string MapSingleBytes(const std::string& text, Map map) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (IsDBCSLeadByte(static_cast<BYTE>(text[i])) && i + 1 < text.size()) {
+            out += text[i];
+            out += text[++i];
         } else {
-            name += (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 0x20) : c;
+            out += map(text[i]);
         }
     }
-    return name;
+    return out;
+}
+
+// The folder's lock name, worked out the way another program of the folder
+// would: ASCII letters lowered, separators turned into colons.
+std::string LockNameOf(const std::string& folder) {
+    return MapSingleBytes(folder, [](char c) {
+        if (c == '\\') return ':';
+        return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 0x20) : c;
+    });
 }
 
 // The same path with its ASCII letters in upper case.
 std::string UpperCased(const std::string& path) {
-    std::string upper;
-    for (size_t i = 0; i < path.size(); ++i) {
-        const char c = path[i];
-        if (IsDBCSLeadByte(static_cast<BYTE>(c)) && i + 1 < path.size()) {
-            upper += c;
-            upper += path[++i];
-        } else {
-            upper += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 0x20) : c;
-        }
-    }
-    return upper;
-}
-
-bool NameIsHeld(const std::string& name) {
-    HANDLE probe = CreateMutexA(nullptr, FALSE, name.c_str());
-    const bool held = probe != nullptr && GetLastError() == ERROR_ALREADY_EXISTS;
-    if (probe != nullptr) CloseHandle(probe);
-    return held;
+    return MapSingleBytes(path, [](char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 0x20) : c; });
 }
 
 class StartupScenario : public ::testing::Test {

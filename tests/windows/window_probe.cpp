@@ -96,10 +96,14 @@ void ClickDialogButton(HWND dialog, int id) {
 }
 
 std::string PlatformDefaultCaption() {
-    MessageBoxWatch watch;
-    MessageBoxA(nullptr, "probe", nullptr, MB_OK);
-    const auto boxes = watch.Stop();
-    return boxes.empty() ? std::string() : boxes[0].caption;
+    // Asked once per test program: it shows a box of its own.
+    static const std::string caption = [] {
+        MessageBoxWatch watch;
+        MessageBoxA(nullptr, "probe", nullptr, MB_OK);
+        const auto boxes = watch.Stop();
+        return boxes.empty() ? std::string() : boxes[0].caption;
+    }();
+    return caption;
 }
 
 bool IsPlainOkBox(const MessageBoxInfo& box) {
@@ -139,4 +143,11 @@ void ExpectFailureMessage(const MessageBoxInfo& box, const char* text) {
     EXPECT_EQ(box.caption, PlatformDefaultCaption());
     EXPECT_EQ(box.owner, nullptr);
     EXPECT_TRUE(IsPlainOkBox(box));
+}
+
+bool NameIsHeld(const std::string& name) {
+    HANDLE probe = CreateMutexA(nullptr, FALSE, name.c_str());
+    const bool held = probe != nullptr && GetLastError() == ERROR_ALREADY_EXISTS;
+    if (probe != nullptr) CloseHandle(probe);
+    return held;
 }

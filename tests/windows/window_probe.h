@@ -49,6 +49,10 @@ void SyncWith(HWND window);
 // The caption MessageBoxA gives a box that has none of its own.
 std::string PlatformDefaultCaption();
 
+// Whether some process holds a handle to an object of this name, asked the
+// way another program would.
+bool NameIsHeld(const std::string& name);
+
 // Expects the tool's file-failure message: the text, no owner, the
 // platform's default caption, the plain OK style.
 void ExpectFailureMessage(const MessageBoxInfo& box, const char* text);
