@@ -57,3 +57,4 @@ target_compile_options(vlcfg PRIVATE $<$<COMPILE_LANGUAGE:CXX>:-fexec-charset=CP
 vlcfg_warnings(vlcfg)
 
 include(cmake/wine_tests.cmake)
+include(cmake/bench.cmake)

@@ -85,8 +85,10 @@ case "$action" in
     use_display
     make_prefix
     # Kept alive between tests, so each start of a program is quick. No
-    # output of the test runner's is handed to it.
-    wineserver -p >/dev/null 2>&1 </dev/null
+    # output of the test runner's is handed to it. It fails when a server of
+    # the prefix already runs (an earlier start that was never stopped),
+    # which is as good.
+    wineserver -p >/dev/null 2>&1 </dev/null || true
     # Wine's own service processes start with the first program and outlive
     # it: start them here, so they hold no test's output open.
     timeout 60 wine cmd /c exit 0 >/dev/null 2>&1 </dev/null

@@ -1,0 +1,146 @@
+#!/usr/bin/env python3
+"""The benchmark's table: time to dialog and peak working set from the
+driver's runs, file and section sizes read from the executables, and the heap
+check of the tool's own objects, each against its goal.
+
+  report.py --inputs bench-inputs.json --runs runs.txt [--machine TEXT] [--out FILE]
+"""
+import argparse
+import json
+import statistics
+import struct
+import sys
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parent))
+import heap_check  # noqa: E402
+
+TIME_RATIO_GOAL = 1.05
+CODE_DATA_GOAL = 16 * 1024
+WORKING_SET_GOAL = 0.05
+
+IMAGE_SCN_CNT_CODE = 0x20
+IMAGE_SCN_CNT_DATA = 0x40 | 0x80  # initialised and uninitialised
+
+
+def pe_sections(path):
+    """[(name, virtual size, characteristics)] of a PE image."""
+    image = Path(path).read_bytes()
+    (pe_offset,) = struct.unpack_from("<I", image, 0x3C)
+    if image[pe_offset:pe_offset + 4] != b"PE\0\0":
+        raise ValueError(f"{path}: not a PE image")
+    count, = struct.unpack_from("<H", image, pe_offset + 6)
+    optional_size, = struct.unpack_from("<H", image, pe_offset + 20)
+    table = pe_offset + 24 + optional_size
+    sections = []
+    for i in range(count):
+        name, vsize, _, _, _, _, _, _, _, flags = struct.unpack_from("<8sIIIIIIHHI", image, table + 40 * i)
+        sections.append((name.rstrip(b"\0").decode("ascii"), vsize, flags))
+    return sections
+
+
+def sizes(path):
+    """File size, code, data without resources, and resources, in bytes."""
+    code = data = resources = 0
+    for name, vsize, flags in pe_sections(path):
+        if name == ".rsrc":
+            resources += vsize
+        elif flags & IMAGE_SCN_CNT_CODE:
+            code += vsize
+        elif flags & IMAGE_SCN_CNT_DATA:
+            data += vsize
+    return {"file": Path(path).stat().st_size, "code": code, "data": data, "resources": resources}
+
+
+def read_runs(path):
+    """{program: [(milliseconds, peak working set bytes)]} from the driver."""
+    runs = {}
+    for line in Path(path).read_text().splitlines():
+        fields = line.split()
+        if len(fields) == 6 and fields[0] == "run":
+            runs.setdefault(fields[1], []).append((float(fields[3]), int(fields[4])))
+    return runs
+
+
+def quartiles(values):
+    if len(values) < 2:
+        return values[0], values[0]
+    q = statistics.quantiles(values, n=4, method="inclusive")
+    return q[0], q[2]
+
+
+def verdict(met):
+    return "met" if met else "**missed**"
+
+
+def build_report(inputs, runs, machine):
+    names = list(inputs["programs"])
+    tool, bare = inputs["tool"], inputs["bare"]
+    missing = [name for name in names if name not in runs]
+    if missing:
+        raise ValueError(f"no runs for {', '.join(missing)}")
+
+    time = {n: statistics.median(ms for ms, _ in runs[n]) for n in names}
+    spread = {n: quartiles([ms for ms, _ in runs[n]]) for n in names}
+    memory = {n: statistics.median(ws for _, ws in runs[n]) for n in names}
+    size = {n: sizes(inputs["programs"][n]) for n in names}
+    code_data = {n: size[n]["code"] + size[n]["data"] for n in names}
+    allocations = heap_check.allocator_calls(inputs["nm"], inputs["tool_objects"])
+
+    ratio = time[tool] / time[bare]
+    growth = code_data[tool] - code_data[bare]
+    memory_change = memory[tool] / memory[bare] - 1
+
+    def row(label, values, change="", goal="", result=""):
+        return f"| {label} | " + " | ".join(values) + f" | {change} | {goal} | {result} |"
+
+    counts = sorted({len(runs[n]) for n in names})
+    lines = [
+        f"Runs per program: {', '.join(map(str, counts))}, interleaved. {machine}".strip(),
+        "",
+        "| | " + " | ".join(f"`{n}`" for n in names) + f" | `{tool}` against `{bare}` | goal | |",
+        "|---|" + "---:|" * len(names) + "---:|---:|---|",
+        row("time to dialog, median ms (quartiles)",
+            [f"{time[n]:.1f} ({spread[n][0]:.0f}–{spread[n][1]:.0f})" for n in names],
+            f"×{ratio:.3f}", f"≤ ×{TIME_RATIO_GOAL:.2f}", verdict(ratio <= TIME_RATIO_GOAL)),
+        row("peak working set, median KiB", [f"{memory[n] / 1024:,.0f}" for n in names],
+            f"{memory_change:+.2%}", f"≤ +{WORKING_SET_GOAL:.0%}", verdict(memory_change <= WORKING_SET_GOAL)),
+        row("file size, bytes", [f"{size[n]['file']:,}" for n in names],
+            f"{size[tool]['file'] - size[bare]['file']:+,}"),
+        row("code, bytes", [f"{size[n]['code']:,}" for n in names], f"{size[tool]['code'] - size[bare]['code']:+,}"),
+        row("data without resources, bytes", [f"{size[n]['data']:,}" for n in names],
+            f"{size[tool]['data'] - size[bare]['data']:+,}"),
+        row("code and data, bytes", [f"{code_data[n]:,}" for n in names], f"{growth:+,}",
+            f"≤ +{CODE_DATA_GOAL:,}", verdict(growth <= CODE_DATA_GOAL)),
+        row("resources, bytes", [f"{size[n]['resources']:,}" for n in names],
+            f"{size[tool]['resources'] - size[bare]['resources']:+,}"),
+        row("heap allocators the tool's own code calls", ["" if n != tool else
+            (", ".join(sorted({c for calls in allocations.values() for c in calls})) or "none") for n in names],
+            "", "none", verdict(not allocations)),
+    ]
+    others = [n for n in names if n not in (tool, bare)]
+    if others:
+        lines.append("")
+        lines.append("Time to dialog against `" + bare + "`: " + ", ".join(
+            f"`{n}` ×{time[n] / time[bare]:.3f}" for n in others + [tool]) + ".")
+    return "\n".join(lines) + "\n"
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--inputs", required=True, help="bench-inputs.json of the build tree")
+    parser.add_argument("--runs", required=True, help="output of time_to_dialog")
+    parser.add_argument("--machine", default="")
+    parser.add_argument("--out")
+    args = parser.parse_args()
+
+    inputs = json.loads(Path(args.inputs).read_text())
+    report = build_report(inputs, read_runs(args.runs), args.machine)
+    if args.out:
+        Path(args.out).write_text(report)
+    sys.stdout.write(report)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
