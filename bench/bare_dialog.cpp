@@ -1,15 +1,14 @@
 // The yardstick for vlcfg.exe: the same template and resources, built the
-// same way, with nothing but DialogBoxParamA. OK, Cancel and the close box
-// end it; nothing is read or written.
+// same way, with nothing but DialogBoxParamA. Its dialog procedure keeps the
+// tool's convention (FALSE for every message, so the platform sets no focus)
+// and only ends the dialog on OK, Cancel or the close box.
 #include <windows.h>
 
 namespace {
 
 INT_PTR CALLBACK BareDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_INITDIALOG) return TRUE;
     if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
         EndDialog(dialog, LOWORD(wParam));
-        return TRUE;
     }
     return FALSE;
 }
