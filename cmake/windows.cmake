@@ -58,3 +58,4 @@ vlcfg_warnings(vlcfg)
 
 include(cmake/wine_tests.cmake)
 include(cmake/bench.cmake)
+include(cmake/package.cmake)

@@ -14,6 +14,8 @@ cmake --build --preset windows
 
 status=0
 ./scripts/static-analysis.sh || status=1
+# Two more clean builds of vlcfg.exe and the player package, compared.
+./scripts/reproducible-build-test.sh || status=1
 ctest --preset host -j2 || status=1
 # Nothing of Wine's may outlive the run, whatever happened to the tests.
 trap 'tests/wine/wine-env.sh stop build/windows/wine' EXIT
