@@ -7,15 +7,20 @@
 //   time_to_dialog.exe [--runs N] [--warmup W] NAME=PATH\A.exe NAME=PATH\B.exe ...
 //
 // Each run prints one line:
-//   run NAME INDEX MILLISECONDS PEAK_WORKING_SET_BYTES PRIVATE_BYTES
+//   run NAME INDEX MILLISECONDS PEAK_WORKING_SET_BYTES PRIVATE_BYTES INIT_US
+// INIT_US is the time the program's dialog procedure took over
+// WM_INITDIALOG, for programs that leave it in a property of the dialog,
+// else -1.
 // Exit code 0 when every run ended cleanly, 1 otherwise.
 #include <windows.h>
 #include <psapi.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
+#include "bench_names.h"
 #include "frame/messages.h"
 #include "resource.h"
 
@@ -37,6 +42,7 @@ struct RunResult {
     double milliseconds;
     SIZE_T peakWorkingSet;
     SIZE_T privateBytes;
+    long initMicroseconds;
 };
 
 bool ParseProgram(const char* argument, Program* program) {
@@ -108,6 +114,9 @@ bool RunOnce(const Program& program, RunResult* result) {
     bool clean = dialog != nullptr;
     if (clean) {
         result->milliseconds = Elapsed(started, ready, frequency);
+        // A property that is not there reads as null, and so does zero.
+        const HANDLE init = GetPropA(dialog, InitDialogTimeProperty);
+        result->initMicroseconds = init != nullptr ? static_cast<long>(reinterpret_cast<uintptr_t>(init)) : -1;
         Sleep(SettleMs);
         PROCESS_MEMORY_COUNTERS memory = {};
         memory.cb = sizeof memory;
@@ -187,9 +196,9 @@ int main(int argc, char** argv) {
             const Program& program = programs[RunOrder(i, step, programCount)];
             RunResult result = {};
             if (!RunOnce(program, &result)) return 1;
-            std::printf("run %s %d %.3f %lu %lu\n", program.name, i, result.milliseconds,
+            std::printf("run %s %d %.3f %lu %lu %ld\n", program.name, i, result.milliseconds,
                         static_cast<unsigned long>(result.peakWorkingSet),
-                        static_cast<unsigned long>(result.privateBytes));
+                        static_cast<unsigned long>(result.privateBytes), result.initMicroseconds);
             std::fflush(stdout);
         }
     }
