@@ -58,8 +58,8 @@ def read_runs(path):
     runs = {}
     for line in Path(path).read_text().splitlines():
         fields = line.split()
-        if len(fields) == 7 and fields[0] == "run":
-            init = int(fields[6])
+        if len(fields) == 6 and fields[0] == "run":
+            init = int(fields[5])
             runs.setdefault(fields[1], []).append(
                 (float(fields[3]), int(fields[4]), init / 1000 if init >= 0 else None))
     return runs
@@ -99,6 +99,9 @@ def build_report(inputs, runs, machine):
     def row(label, values, change="", goal="", result=""):
         return f"| {label} | " + " | ".join(values) + f" | {change} | {goal} | {result} |"
 
+    def size_row(label, key):
+        return row(label, [f"{size[n][key]:,}" for n in names], f"{size[tool][key] - size[bare][key]:+,}")
+
     counts = sorted({len(runs[n]) for n in names})
     lines = [
         f"Runs per program: {', '.join(map(str, counts))}, interleaved. {machine}".strip(),
@@ -112,15 +115,12 @@ def build_report(inputs, runs, machine):
             [f"{init[n]:.1f}" if n in init else "" for n in names]),
         row("peak working set, median KiB", [f"{memory[n] / 1024:,.0f}" for n in names],
             f"{memory_change:+.2%}", f"≤ +{WORKING_SET_GOAL:.0%}", verdict(memory_change <= WORKING_SET_GOAL)),
-        row("file size, bytes", [f"{size[n]['file']:,}" for n in names],
-            f"{size[tool]['file'] - size[bare]['file']:+,}"),
-        row("code, bytes", [f"{size[n]['code']:,}" for n in names], f"{size[tool]['code'] - size[bare]['code']:+,}"),
-        row("data without resources, bytes", [f"{size[n]['data']:,}" for n in names],
-            f"{size[tool]['data'] - size[bare]['data']:+,}"),
+        size_row("file size, bytes", "file"),
+        size_row("code, bytes", "code"),
+        size_row("data without resources, bytes", "data"),
         row("code and data, bytes", [f"{code_data[n]:,}" for n in names], f"{growth:+,}",
             f"≤ +{CODE_DATA_GOAL:,}", verdict(growth <= CODE_DATA_GOAL)),
-        row("resources, bytes", [f"{size[n]['resources']:,}" for n in names],
-            f"{size[tool]['resources'] - size[bare]['resources']:+,}"),
+        size_row("resources, bytes", "resources"),
         row("heap allocators the tool's own code calls", ["" if n != tool else
             (", ".join(sorted({c for calls in allocations.values() for c in calls})) or "none") for n in names],
             "", "none", verdict(not allocations)),

@@ -7,7 +7,7 @@
 //   time_to_dialog.exe [--runs N] [--warmup W] NAME=PATH\A.exe NAME=PATH\B.exe ...
 //
 // Each run prints one line:
-//   run NAME INDEX MILLISECONDS PEAK_WORKING_SET_BYTES PRIVATE_BYTES INIT_US
+//   run NAME INDEX MILLISECONDS PEAK_WORKING_SET_BYTES INIT_US
 // INIT_US is the time the program's dialog procedure took over
 // WM_INITDIALOG, for programs that leave it in a property of the dialog,
 // else -1.
@@ -41,7 +41,6 @@ struct Program {
 struct RunResult {
     double milliseconds;
     SIZE_T peakWorkingSet;
-    SIZE_T privateBytes;
     long initMicroseconds;
 };
 
@@ -122,7 +121,6 @@ bool RunOnce(const Program& program, RunResult* result) {
         memory.cb = sizeof memory;
         if (GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory)) {
             result->peakWorkingSet = memory.PeakWorkingSetSize;
-            result->privateBytes = memory.PagefileUsage;
         } else {
             std::fprintf(stderr, "time_to_dialog: no memory counters for %s (error %lu)\n", program.name,
                          GetLastError());
@@ -196,9 +194,8 @@ int main(int argc, char** argv) {
             const Program& program = programs[RunOrder(i, step, programCount)];
             RunResult result = {};
             if (!RunOnce(program, &result)) return 1;
-            std::printf("run %s %d %.3f %lu %lu %ld\n", program.name, i, result.milliseconds,
-                        static_cast<unsigned long>(result.peakWorkingSet),
-                        static_cast<unsigned long>(result.privateBytes), result.initMicroseconds);
+            std::printf("run %s %d %.3f %lu %ld\n", program.name, i, result.milliseconds,
+                        static_cast<unsigned long>(result.peakWorkingSet), result.initMicroseconds);
             std::fflush(stdout);
         }
     }

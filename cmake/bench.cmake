@@ -24,6 +24,7 @@ vlcfg_warnings(time_to_dialog)
 # The tool's own code calls no heap allocator; the check is first shown to
 # recognise every allocator it looks for.
 set(heap_check ${CMAKE_CURRENT_SOURCE_DIR}/bench/heap_check.py)
+set(tool_objects "$<TARGET_OBJECTS:vlcfg_core>;$<TARGET_OBJECTS:vlcfg_win>;$<TARGET_OBJECTS:vlcfg>")
 add_library(allocation_probe OBJECT tests/windows/allocation_probe.cpp)
 add_test(NAME heap_check_recognises_allocators
   COMMAND ${Python3_EXECUTABLE} ${heap_check} --nm ${CMAKE_NM}
@@ -32,11 +33,10 @@ add_test(NAME heap_check_recognises_allocators
   COMMAND_EXPAND_LISTS)
 add_test(NAME tool_logic_allocates_nothing
   COMMAND ${Python3_EXECUTABLE} ${heap_check} --nm ${CMAKE_NM}
-    $<TARGET_OBJECTS:vlcfg_core> $<TARGET_OBJECTS:vlcfg_win> $<TARGET_OBJECTS:vlcfg>
+    "${tool_objects}"
   COMMAND_EXPAND_LISTS)
 
-# What scripts/bench.sh and its report need to know of this tree.
-set(tool_objects "$<TARGET_OBJECTS:vlcfg_core>;$<TARGET_OBJECTS:vlcfg_win>;$<TARGET_OBJECTS:vlcfg>")
+# What the benchmark and its report need to know of this tree.
 file(GENERATE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/bench-inputs.json CONTENT "{
   \"nm\": \"${CMAKE_NM}\",
   \"tool\": \"vlcfg\",

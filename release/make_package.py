@@ -58,8 +58,7 @@ def guide_text(path, version):
     return text.replace("\r\n", "\n").replace("\n", "\r\n")
 
 
-def package_entries(args):
-    exe = Path(args.exe).read_bytes()
+def package_entries(args, exe):
     return [
         (EXE_NAME, exe),
         (GUIDE_JA, guide_text(args.guide_ja, args.version).encode("cp932")),
@@ -134,7 +133,7 @@ def main():
         return 1 if problems else 0
     if not (args.guide_ja and args.guide_en):
         parser.error("--guide-ja and --guide-en are needed to build the package")
-    write_package(args.out, package_entries(args), source_epoch(args.source_dir))
+    write_package(args.out, package_entries(args, exe), source_epoch(args.source_dir))
     return 0
 
 

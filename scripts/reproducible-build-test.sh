@@ -19,8 +19,8 @@ for i in 0 1; do
 done
 
 status=0
-version=$(sed -n 's/^project(vlcfg VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
-for file in vlcfg.exe "package/vlcfg-$version.zip"; do
+package=$(cd "${trees[0]}" && echo package/vlcfg-*.zip)
+for file in vlcfg.exe "$package"; do
   a=${trees[0]}/$file b=${trees[1]}/$file
   if cmp -s "$a" "$b"; then
     echo "reproducible: $file $(sha256sum "$a" | cut -c1-16)… in both builds"
