@@ -13,10 +13,12 @@ add_library(vlcfg_core STATIC ${VLCFG_CORE_SOURCES})
 target_include_directories(vlcfg_core PUBLIC src res)
 vlcfg_warnings(vlcfg_core)
 
-# The tool's Win32 side. Narrow text calls throughout; literals become
-# Shift-JIS.
+# The tool's Win32 side. Literals become Shift-JIS; they reach the platform
+# through the narrow text calls, or the wide ones where the system's code page
+# is not 932 (src/frame/platform_text.cpp).
 add_library(vlcfg_win STATIC
   src/frame/messages.cpp
+  src/frame/platform_text.cpp
   src/frame/program_paths_win.cpp
   src/frame/version_gate_win.cpp
   src/frame/locks_win.cpp

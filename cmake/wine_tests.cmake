@@ -39,17 +39,23 @@ add_executable(windows_tests
 target_link_libraries(windows_tests PRIVATE vlcfg_win window_probe GTest::gtest_main)
 vlcfg_warnings(windows_tests)
 
+# LOCALE runs the program under another locale than the Japanese one, and
+# tells it the code page that locale must give.
 function(vlcfg_wine_test name)
-  cmake_parse_arguments(arg "" "TIMEOUT" "COMMAND;FIXTURES" ${ARGN})
+  cmake_parse_arguments(arg "" "TIMEOUT;LOCALE;CODE_PAGE" "COMMAND;FIXTURES" ${ARGN})
   if(NOT arg_TIMEOUT)
     set(arg_TIMEOUT 110)
   endif()
+  set(locale)
+  if(arg_LOCALE)
+    set(locale --locale ${arg_LOCALE})
+  endif()
   add_test(NAME ${name}
-    COMMAND ${wine_env} run ${VLCFG_WINE_STATE} --timeout ${arg_TIMEOUT} ${arg_COMMAND})
+    COMMAND ${wine_env} run ${VLCFG_WINE_STATE} --timeout ${arg_TIMEOUT} ${locale} ${arg_COMMAND})
   set_tests_properties(${name} PROPERTIES
     FIXTURES_REQUIRED "wine;${arg_FIXTURES}"
     TIMEOUT 150
-    ENVIRONMENT "VLCFG_FAULT_DIR=${fault_dir_windows};VLCFG_EXE=${tool_windows}")
+    ENVIRONMENT "VLCFG_FAULT_DIR=${fault_dir_windows};VLCFG_EXE=${tool_windows};VLCFG_CODE_PAGE=${arg_CODE_PAGE}")
 endfunction()
 
 vlcfg_wine_test(windows_unit_tests COMMAND $<TARGET_FILE:windows_tests> FIXTURES faults)
@@ -68,8 +74,9 @@ add_executable(tool_tests
   tests/windows/dialog_e2e_test.cpp
   tests/windows/startup_e2e_test.cpp
   tests/windows/hardening_e2e_test.cpp
+  tests/windows/code_page_e2e_test.cpp
 )
-target_link_libraries(tool_tests PRIVATE tool_process GTest::gtest_main version)
+target_link_libraries(tool_tests PRIVATE vlcfg_win tool_process GTest::gtest_main version)
 add_dependencies(tool_tests vlcfg)
 vlcfg_warnings(tool_tests)
 
@@ -79,7 +86,18 @@ vlcfg_wine_test(startup_tests COMMAND $<TARGET_FILE:tool_tests> --gtest_filter=S
 # Runs of the tool share the start-up lock of the whole prefix: one test
 # that starts the tool at a time.
 vlcfg_wine_test(hardening_tests COMMAND $<TARGET_FILE:tool_tests> --gtest_filter=DamagedFiles.*:FaultTable.* FIXTURES faults)
-set_tests_properties(dialog_tests startup_tests hardening_tests PROPERTIES RESOURCE_LOCK vlcfg_runs)
+# The same texts and record on systems of other code pages (932 for
+# comparison): Western European, Simplified Chinese, Korean.
+set(code_page_tests)
+foreach(locale_code_page ja_JP.UTF-8:932 en_US.UTF-8:1252 zh_CN.UTF-8:936 ko_KR.UTF-8:949)
+  string(REPLACE ":" ";" pair ${locale_code_page})
+  list(GET pair 0 locale)
+  list(GET pair 1 code_page)
+  vlcfg_wine_test(code_page_${code_page}_tests LOCALE ${locale} CODE_PAGE ${code_page}
+    COMMAND $<TARGET_FILE:tool_tests> --gtest_filter=CodePage.* FIXTURES faults)
+  list(APPEND code_page_tests code_page_${code_page}_tests)
+endforeach()
+set_tests_properties(dialog_tests startup_tests hardening_tests ${code_page_tests} PROPERTIES RESOURCE_LOCK vlcfg_runs)
 
 # Start paths at the edge of the platform's path buffer: Windows programs
 # cannot start such a path, so these runs start the tool from Linux.

@@ -28,7 +28,7 @@ status=0
 output=$(clang-tidy --quiet \
   src/settings/settings_file.cpp src/dialog/settings_dialog.cpp src/frame/winmain.cpp \
   src/frame/locks_win.cpp src/frame/program_paths_win.cpp src/frame/version_gate_win.cpp \
-  src/frame/messages.cpp -- \
+  src/frame/messages.cpp src/frame/platform_text.cpp -- \
   --target=i686-w64-mingw32 -std=c++17 "${mingw_cxx_includes[@]}" -Isrc -Ires \
   -DWINVER=0x0501 -D_WIN32_WINNT=0x0501 2>&1) || status=$?
 grep -v -E '^[0-9]+ warnings? generated\.$' <<<"$output" || true

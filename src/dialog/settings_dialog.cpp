@@ -1,7 +1,7 @@
 #include "dialog/settings_dialog.h"
 
 #include "dialog/settings_binding.h"
-#include "frame/message_box.h"
+#include "frame/platform_text.h"
 #include "frame/messages.h"
 #include "resource.h"
 #include "settings/settings_file.h"
@@ -77,6 +77,10 @@ INT_PTR CALLBACK SettingsDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
             // Returning FALSE keeps this focus.
             SetFocus(GetDlgItem(dialog, IDOK));
             FillSettingsDialog(dialog);
+            // The template marks both OK and Reset as default buttons, and the
+            // dialog manager keeps the last one: Enter would reset every
+            // choice. Enter confirms.
+            SendMessageA(dialog, DM_SETDEFID, IDOK, 0);
             break;
         case WM_COMMAND: OnCommand(dialog, LOWORD(wParam)); break;
         default: break;

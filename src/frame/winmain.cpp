@@ -4,7 +4,7 @@
 
 #include "dialog/settings_dialog.h"
 #include "frame/locks.h"
-#include "frame/message_box.h"
+#include "frame/platform_text.h"
 #include "frame/messages.h"
 #include "frame/program_paths.h"
 #include "frame/version_gate.h"
@@ -28,7 +28,7 @@ void RunSettingsTool() {
     if (LoadSettings() != 0) return;
 
     // Saving, if any, has happened inside the dialog.
-    DialogBoxParamA(ProgramInstance, "IDD_DIALOG1", nullptr, SettingsDialogProc, 0);
+    RunDialog(ProgramInstance, SettingsDialogProc);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <io.h>
 #include <sys/stat.h>
 
-#include "frame/message_box.h"
+#include "frame/platform_text.h"
 #include "frame/messages.h"
 #include "frame/program_paths.h"
 #include "settings/settings_record.h"

@@ -32,16 +32,6 @@ std::set<int> CheckedButtons(HWND dialog) {
     return checked;
 }
 
-// Engine words and odd values, so that a save that drops or reorders words
-// shows.
-std::vector<int32_t> SampleWords() {
-    std::vector<int32_t> words(32);
-    for (int i = 0; i < 32; ++i) words[i] = 0x01010101 * (i + 1);
-    const int32_t shown[] = {1, 1, 0, 1, 0, 77, 1, 2, 3, 1, 1};
-    for (int i = 0; i < 11; ++i) words[i] = shown[i];
-    return words;
-}
-
 class DialogScenario : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -86,11 +76,7 @@ TEST_F(DialogScenario, NewFolderOpensWithTheDefaultsAndFocusOnOk) {
     EXPECT_EQ(GetWindow(dialog, GW_OWNER), nullptr);
     EXPECT_EQ(CheckedButtons(dialog), DefaultView);
     // The focus shows once the dialog has been activated after its first display.
-    HWND focus = nullptr;
-    for (DWORD waited = 0; (focus = FocusOf(dialog)) == nullptr && waited < DialogTimeout; waited += PollMilliseconds) {
-        Sleep(PollMilliseconds);
-    }
-    EXPECT_EQ(focus, GetDlgItem(dialog, IDOK));
+    EXPECT_EQ(WaitForFocusOtherThan(dialog, nullptr), GetDlgItem(dialog, IDOK));
 
     // Centred on the screen.
     RECT area;
@@ -152,10 +138,7 @@ TEST_F(DialogScenario, OkWithoutChangesRewritesTheRecordWithWords1And5Cleared) {
     ASSERT_NE(dialog, nullptr);
     Finish(dialog, IDOK);
 
-    std::vector<int32_t> expected = SampleWords();
-    expected[1] = 0;  // control 1031 does not exist, so it reads as unchecked
-    expected[5] = 0;
-    Bytes expectedFile = WordsToBytes(expected);
+    Bytes expectedFile = WordsToBytes(StoredByOk(SampleWords()));
     expectedFile.insert(expectedFile.end(), tail.begin(), tail.end());
     EXPECT_EQ(Settings(), expectedFile) << "bytes past the record stay";
 }
@@ -203,6 +186,79 @@ TEST_F(DialogScenario, ChoicesAreWrittenAsTheirIndexInTheGroup) {
         expected[10] = row.placement;
         EXPECT_EQ(BytesToWords(Settings()), expected);
     }
+}
+
+TEST_F(DialogScenario, EnterConfirmsWhereverTheFocusIs) {
+    struct Row {
+        const char* what;
+        std::vector<int> clicks;  // the focus ends on the last one clicked
+        std::vector<std::pair<int, int32_t>> changed;
+    };
+    const Row rows[] = {
+        {"right after opening, on OK", {}, {}},
+        {"on a radio button", {IDC_CPU_SSE, IDC_RENDER_GPU_BICUBIC}, {{2, 1}, {8, 0}}},
+        {"on a check box", {IDC_FS_SCALE_FIT, IDC_CPU_SSE2}, {{3, 0}, {7, 2}}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        WriteSettings(WordsToBytes(SampleWords()));
+        ToolRun run;
+        ASSERT_TRUE(run.Start(folder_ + "vlcfg.exe"));
+        HWND dialog = run.WaitForSettingsDialog();
+        ASSERT_NE(dialog, nullptr);
+        for (int id : row.clicks) ClickDialogButton(dialog, id);
+        PressKey(WaitForFocusOtherThan(dialog, nullptr), VK_RETURN);
+        DWORD code = 1;
+        ASSERT_TRUE(run.WaitForExit(&code)) << "Enter did not close the dialog";
+        EXPECT_EQ(code, 0u);
+
+        std::vector<int32_t> expected = StoredByOk(SampleWords());
+        for (const auto& change : row.changed) expected[change.first] = change.second;
+        EXPECT_EQ(BytesToWords(Settings()), expected) << "the choices stay and engine words keep their values";
+    }
+}
+
+TEST_F(DialogScenario, TabVisitsEveryStopAndSpaceTogglesCheckBoxesUntilEscCancels) {
+    WriteSettings(WordsToBytes(SampleWords()));
+    const Bytes before = Settings();
+    HWND dialog = Open();
+    ASSERT_NE(dialog, nullptr);
+    HWND focus = WaitForFocusOtherThan(dialog, nullptr);
+    ASSERT_EQ(focus, GetDlgItem(dialog, IDOK));
+
+    // From OK in template order: the buttons, the checked radio button of
+    // each group (the sample's choices), the check boxes, and OK again.
+    const int stops[] = {IDCANCEL,          IDC_RESET,         IDC_RENDER_CPU_NEAREST, IDC_FS_RES_KEEP,
+                         IDC_FS_SCALE_FIT,  IDC_DBLCLK_RESET,  IDC_START_CENTER,       IDC_CPU_SSE,
+                         IDC_CPU_SSE2,      IDC_CPU_MULTICORE, IDC_MOVIE_DIRECTSHOW,   IDOK};
+    for (int stop : stops) {
+        SCOPED_TRACE("Tab to " + std::to_string(stop));
+        PressKey(focus, VK_TAB);
+        focus = WaitForFocusOtherThan(dialog, focus);
+        ASSERT_EQ(GetDlgCtrlID(focus), stop);
+        if (stop < IDC_CPU_SSE || stop > IDC_MOVIE_DIRECTSHOW) continue;  // not a check box
+
+        const UINT was = IsDlgButtonChecked(dialog, stop);
+        PressKey(focus, VK_SPACE);
+        for (DWORD waited = 0; IsDlgButtonChecked(dialog, stop) == was && waited < DialogTimeout;
+             waited += PollMilliseconds) {
+            Sleep(PollMilliseconds);
+        }
+        EXPECT_NE(IsDlgButtonChecked(dialog, stop), was) << "Space toggles the check box";
+        if (stop == IDC_MOVIE_DIRECTSHOW) {
+            HWND box = run_.WaitForMessageBox();
+            ASSERT_NE(box, nullptr) << "clearing DirectShow by Space shows the notice";
+            EXPECT_EQ(ReadMessageBox(box).text, expected::TextDirectShowNotice);
+            ClickDialogButton(box, IDOK);
+        } else {
+            EXPECT_EQ(run_.WaitForMessageBox(0), nullptr);
+        }
+        ASSERT_EQ(WaitForFocusOtherThan(dialog, nullptr), focus) << "the focus stays on the check box";
+    }
+
+    PressKey(focus, VK_ESCAPE);
+    ExpectCleanExit();
+    EXPECT_EQ(Settings(), before) << "Esc cancels";
 }
 
 TEST_F(DialogScenario, ValueOutsideItsGroupSurvivesOkUntilTheUserPicks) {

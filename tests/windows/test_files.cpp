@@ -103,3 +103,17 @@ std::vector<int32_t> DefaultWords() {
     words[18] = 1;
     return words;
 }
+
+std::vector<int32_t> SampleWords() {
+    std::vector<int32_t> words(32);
+    for (int i = 0; i < 32; ++i) words[i] = 0x01010101 * (i + 1);
+    const int32_t shown[] = {1, 1, 0, 1, 0, 77, 1, 2, 3, 1, 1};
+    for (int i = 0; i < 11; ++i) words[i] = shown[i];
+    return words;
+}
+
+std::vector<int32_t> StoredByOk(std::vector<int32_t> words) {
+    words[1] = 0;
+    words[5] = 0;
+    return words;
+}

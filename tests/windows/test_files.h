@@ -32,3 +32,11 @@ std::string OnlySubfolder(const std::string& folder);
 
 // The 32 words a new settings file holds, listed word by word.
 std::vector<int32_t> DefaultWords();
+
+// Engine words and odd values, so that a save that drops or reorders words
+// shows; every shown word lies within its control's range.
+std::vector<int32_t> SampleWords();
+
+// What OK stores from words shown unchanged: word 1 reads as unchecked
+// (control 1031 does not exist) and word 5 is cleared.
+std::vector<int32_t> StoredByOk(std::vector<int32_t> words);

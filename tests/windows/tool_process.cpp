@@ -79,3 +79,12 @@ HWND FocusOf(HWND window) {
     if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
     return info.hwndFocus;
 }
+
+HWND WaitForFocusOtherThan(HWND window, HWND from, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        HWND focus = FocusOf(window);
+        if ((focus != nullptr && focus != from) || GetTickCount() - start >= timeoutMs) return focus;
+        Sleep(PollMilliseconds);
+    }
+}

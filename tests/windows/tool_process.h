@@ -52,3 +52,7 @@ bool IsSettingsDialog(HWND hwnd);
 
 // The control that has the keyboard focus in the thread of window.
 HWND FocusOf(HWND window);
+
+// The focus in the thread of window once it is on a control other than from
+// (any control when from is null); what it is after the timeout otherwise.
+HWND WaitForFocusOtherThan(HWND window, HWND from, DWORD timeoutMs = DialogTimeout);

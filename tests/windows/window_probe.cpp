@@ -8,6 +8,12 @@ std::string WindowText(HWND window) {
     return text;
 }
 
+std::wstring WideWindowText(HWND window) {
+    wchar_t text[4096] = {};
+    GetWindowTextW(window, text, sizeof text / sizeof text[0]);
+    return text;
+}
+
 std::string ClassName(HWND window) {
     char name[256] = {};
     GetClassNameA(window, name, sizeof name);
@@ -44,8 +50,11 @@ BOOL CALLBACK CollectChild(HWND child, LPARAM param) {
         if ((style & SS_TYPEMASK) == SS_ICON) {
             if (SendMessageA(child, STM_GETICON, 0, 0) != 0 && IsWindowVisible(child)) box->hasIcon = true;
         } else if (IsWindowVisible(child)) {
-            const std::string text = WindowText(child);
-            if (!text.empty()) box->text = text;
+            const std::wstring text = WideWindowText(child);
+            if (!text.empty()) {
+                box->text = WindowText(child);
+                box->wideText = text;
+            }
         }
     }
     return TRUE;
@@ -72,6 +81,7 @@ MessageBoxInfo ReadMessageBox(HWND box) {
     MessageBoxInfo info;
     info.owner = GetWindow(box, GW_OWNER);
     info.caption = WindowText(box);
+    info.wideCaption = WideWindowText(box);
     EnumChildWindows(box, CollectChild, reinterpret_cast<LPARAM>(&info));
     return info;
 }
@@ -95,16 +105,30 @@ void ClickDialogButton(HWND dialog, int id) {
     SyncWith(dialog);
 }
 
-std::string PlatformDefaultCaption() {
-    // Asked once per test program: it shows a box of its own.
-    static const std::string caption = [] {
+void PressKey(HWND control, WORD key) {
+    const LPARAM scanCode = static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
+    PostMessageA(control, WM_KEYDOWN, key, scanCode | 1);
+    PostMessageA(control, WM_KEYUP, key, scanCode | 0xC0000001);
+}
+
+namespace {
+
+// Asked once per test program: it shows a box of its own.
+const MessageBoxInfo& DefaultCaptionProbe() {
+    static const MessageBoxInfo probe = [] {
         MessageBoxWatch watch;
         MessageBoxA(nullptr, "probe", nullptr, MB_OK);
         const auto boxes = watch.Stop();
-        return boxes.empty() ? std::string() : boxes[0].caption;
+        return boxes.empty() ? MessageBoxInfo() : boxes[0];
     }();
-    return caption;
+    return probe;
 }
+
+}  // namespace
+
+std::string PlatformDefaultCaption() { return DefaultCaptionProbe().caption; }
+
+std::wstring PlatformDefaultWideCaption() { return DefaultCaptionProbe().wideCaption; }
 
 bool IsPlainOkBox(const MessageBoxInfo& box) {
     return box.buttons.size() == 1 && box.buttons[0].id == IDOK && !box.hasIcon;

@@ -14,6 +14,8 @@ constexpr UINT PollMilliseconds = 20;
 
 // The window's text, in the tool's narrow code page.
 std::string WindowText(HWND window);
+// The window's text as UTF-16, whatever the code page.
+std::wstring WideWindowText(HWND window);
 std::string ClassName(HWND window);
 
 // A visible top-level dialog window (class #32770) of process pid whose
@@ -33,6 +35,8 @@ struct MessageBoxInfo {
     HWND owner = nullptr;
     std::string caption;
     std::string text;
+    std::wstring wideCaption;
+    std::wstring wideText;
     std::vector<ButtonInfo> buttons;
     bool hasIcon = false;
 };
@@ -46,8 +50,15 @@ void ClickDialogButton(HWND dialog, int id);
 // Returns once window's thread has handled what was sent to it before.
 void SyncWith(HWND window);
 
+// Presses and releases key on control, as a keyboard does: the messages are
+// posted, so a dialog's modal loop hands them to the dialog manager. Returns
+// at once; posted messages come after sent ones, so SyncWith does not wait
+// for them.
+void PressKey(HWND control, WORD key);
+
 // The caption MessageBoxA gives a box that has none of its own.
 std::string PlatformDefaultCaption();
+std::wstring PlatformDefaultWideCaption();
 
 // Whether some process holds a handle to an object of this name, asked the
 // way another program would.

@@ -4,8 +4,9 @@
 #
 #   wine-env.sh start STATE_DIR   set up (idempotent), start Xvfb if needed
 #   wine-env.sh stop STATE_DIR    end every Wine process of the prefix, Xvfb
-#   wine-env.sh run STATE_DIR [--timeout S] PROGRAM [ARGS...]
-#                                 run a Windows program there, bounded in time
+#   wine-env.sh run STATE_DIR [--timeout S] [--locale L] PROGRAM [ARGS...]
+#                                 run a Windows program there, bounded in time,
+#                                 under locale L (ja_JP.UTF-8: code page 932)
 set -euo pipefail
 
 action=${1:?action}
@@ -104,6 +105,7 @@ case "$action" in
   run)
     limit=110
     if [ "${1:-}" = --timeout ]; then limit=$2; shift 2; fi
+    if [ "${1:-}" = --locale ]; then export LC_ALL=$2 LANG=$2; shift 2; fi
     use_display
     status=0
     timeout --kill-after=5 "$limit" wine "$@" || status=$?
