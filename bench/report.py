@@ -3,6 +3,13 @@
 driver's runs, file and section sizes read from the executables, and the heap
 check of the tool's own objects, each against its goal.
 
+The time goal holds the tool against the least a program can do while it
+shows the dialog as it must be shown: the bare program running the same
+dialog procedure ("limit"). So the tool's frame around the dialog (locks,
+paths, version gate, settings file) must cost nothing. Sizes and memory are
+held against the bare program ("bare"), and so is, for information, what the
+dialog procedure itself costs.
+
   report.py --inputs bench-inputs.json --runs runs.txt [--machine TEXT] [--out FILE]
 """
 import argparse
@@ -78,7 +85,7 @@ def verdict(met):
 
 def build_report(inputs, runs, machine):
     names = list(inputs["programs"])
-    tool, bare = inputs["tool"], inputs["bare"]
+    tool, bare, limit = inputs["tool"], inputs["bare"], inputs["limit"]
     missing = [name for name in names if name not in runs]
     if missing:
         raise ValueError(f"no runs for {', '.join(missing)}")
@@ -92,7 +99,7 @@ def build_report(inputs, runs, machine):
     code_data = {n: size[n]["code"] + size[n]["data"] for n in names}
     allocations = heap_check.allocator_calls(inputs["nm"], inputs["tool_objects"])
 
-    ratio = time[tool] / time[bare]
+    ratio = time[tool] / time[limit]
     growth = code_data[tool] - code_data[bare]
     memory_change = memory[tool] / memory[bare] - 1
 
@@ -100,25 +107,25 @@ def build_report(inputs, runs, machine):
         return f"| {label} | " + " | ".join(values) + f" | {change} | {goal} | {result} |"
 
     def size_row(label, key):
-        return row(label, [f"{size[n][key]:,}" for n in names], f"{size[tool][key] - size[bare][key]:+,}")
+        return row(label, [f"{size[n][key]:,}" for n in names], f"{size[tool][key] - size[bare][key]:+,} over `{bare}`")
 
     counts = sorted({len(runs[n]) for n in names})
     lines = [
         f"Runs per program: {', '.join(map(str, counts))}, interleaved. {machine}".strip(),
         "",
-        "| | " + " | ".join(f"`{n}`" for n in names) + f" | `{tool}` against `{bare}` | goal | |",
+        "| | " + " | ".join(f"`{n}`" for n in names) + f" | `{tool}` against | goal | |",
         "|---|" + "---:|" * len(names) + "---:|---:|---|",
         row("time to dialog, median ms (quartiles)",
             [f"{time[n]:.1f} ({spread[n][0]:.0f}–{spread[n][1]:.0f})" for n in names],
-            f"×{ratio:.3f}", f"≤ ×{TIME_RATIO_GOAL:.2f}", verdict(ratio <= TIME_RATIO_GOAL)),
+            f"×{ratio:.3f} of `{limit}`", f"≤ ×{TIME_RATIO_GOAL:.2f}", verdict(ratio <= TIME_RATIO_GOAL)),
         row("of which the dialog procedure's WM_INITDIALOG, median ms",
             [f"{init[n]:.1f}" if n in init else "" for n in names]),
         row("peak working set, median KiB", [f"{memory[n] / 1024:,.0f}" for n in names],
-            f"{memory_change:+.2%}", f"≤ +{WORKING_SET_GOAL:.0%}", verdict(memory_change <= WORKING_SET_GOAL)),
+            f"{memory_change:+.2%} of `{bare}`", f"≤ +{WORKING_SET_GOAL:.0%}", verdict(memory_change <= WORKING_SET_GOAL)),
         size_row("file size, bytes", "file"),
         size_row("code, bytes", "code"),
         size_row("data without resources, bytes", "data"),
-        row("code and data, bytes", [f"{code_data[n]:,}" for n in names], f"{growth:+,}",
+        row("code and data, bytes", [f"{code_data[n]:,}" for n in names], f"{growth:+,} over `{bare}`",
             f"≤ +{CODE_DATA_GOAL:,}", verdict(growth <= CODE_DATA_GOAL)),
         size_row("resources, bytes", "resources"),
         row("heap allocators the tool's own code calls", ["" if n != tool else

@@ -41,6 +41,7 @@ file(GENERATE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/bench-inputs.json CONTENT "{
   \"nm\": \"${CMAKE_NM}\",
   \"tool\": \"vlcfg\",
   \"bare\": \"bare_dialog\",
+  \"limit\": \"dialog_only\",
   \"programs\": {
     \"bare_dialog\": \"$<TARGET_FILE:bare_dialog>\",
     \"dialog_only\": \"$<TARGET_FILE:dialog_only>\",

@@ -33,10 +33,22 @@ if [ ${#missing[@]} -gt 0 ]; then
   "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
-# Wine takes its ANSI code page from the locale: ja_JP.UTF-8 gives code page 932.
-if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
-  if ! grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then
-    echo 'ja_JP.UTF-8 UTF-8' | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
+# Wine takes its ANSI code page from the locale: ja_JP.UTF-8 gives code page
+# 932, the locale the tool is tested in; the others are the players' systems
+# of other code pages the tests and the demo also run under (1252, 936, 949).
+# Wine needs only their names for the code page, but without the locale the
+# programs' Unix side falls back to ASCII.
+generate=()
+for name in ja_JP en_US zh_CN ko_KR; do
+  if ! locale -a 2>/dev/null | grep -qi "^$name\.utf-\?8$"; then
+    generate+=("$name")
   fi
+done
+if [ ${#generate[@]} -gt 0 ]; then
+  for name in "${generate[@]}"; do
+    if ! grep -q "^$name.UTF-8 UTF-8" /etc/locale.gen 2>/dev/null; then
+      echo "$name.UTF-8 UTF-8" | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
+    fi
+  done
   "${sudo_cmd[@]}" locale-gen >/dev/null
 fi
