@@ -44,18 +44,20 @@ protected:
     Bytes Settings() const { return ReadBytes(SettingsPath()); }
 
     // Starts the tool and waits for its dialog.
-    HWND Open() {
-        EXPECT_TRUE(run_.Start(folder_ + "vlcfg.exe"));
-        HWND dialog = run_.WaitForSettingsDialog();
+    HWND Open(ToolRun& run) {
+        EXPECT_TRUE(run.Start(folder_ + "vlcfg.exe"));
+        HWND dialog = run.WaitForSettingsDialog();
         EXPECT_NE(dialog, nullptr) << "no settings dialog appeared";
         return dialog;
     }
+    HWND Open() { return Open(run_); }
 
-    void ExpectCleanExit() {
+    void ExpectCleanExit(ToolRun& run) {
         DWORD code = 1;
-        ASSERT_TRUE(run_.WaitForExit(&code)) << "the tool did not end";
+        ASSERT_TRUE(run.WaitForExit(&code)) << "the tool did not end";
         EXPECT_EQ(code, 0u);
     }
+    void ExpectCleanExit() { ExpectCleanExit(run_); }
 
     // Presses a button of the dialog and expects the run to end with 0.
     void Finish(HWND dialog, int button) {
@@ -116,14 +118,11 @@ TEST_F(DialogScenario, ShowsTheRecordOfTheFile) {
         SCOPED_TRACE(c.what);
         WriteSettings(c.file);
         ToolRun run;
-        ASSERT_TRUE(run.Start(folder_ + "vlcfg.exe"));
-        HWND dialog = run.WaitForSettingsDialog();
+        HWND dialog = Open(run);
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(CheckedButtons(dialog), c.shown);
         ClickDialogButton(dialog, IDCANCEL);
-        DWORD code = 1;
-        ASSERT_TRUE(run.WaitForExit(&code));
-        EXPECT_EQ(code, 0u);
+        ExpectCleanExit(run);
         EXPECT_EQ(Settings(), c.file) << "Cancel leaves the file as it was";
     }
 }
@@ -163,15 +162,12 @@ TEST_F(DialogScenario, ChoicesAreWrittenAsTheirIndexInTheGroup) {
         SCOPED_TRACE("row " + std::to_string(rowNumber++));
         WriteSettings(WordsToBytes(DefaultWords()));
         ToolRun run;
-        ASSERT_TRUE(run.Start(folder_ + "vlcfg.exe"));
-        HWND dialog = run.WaitForSettingsDialog();
+        HWND dialog = Open(run);
         ASSERT_NE(dialog, nullptr);
         for (int id : row.clicks) ClickDialogButton(dialog, id);
         EXPECT_EQ(run.WaitForMessageBox(0), nullptr);
         ClickDialogButton(dialog, IDOK);
-        DWORD code = 1;
-        ASSERT_TRUE(run.WaitForExit(&code));
-        EXPECT_EQ(code, 0u);
+        ExpectCleanExit(run);
 
         std::vector<int32_t> expected = DefaultWords();
         expected[0] = row.directShow;
@@ -203,14 +199,11 @@ TEST_F(DialogScenario, EnterConfirmsWhereverTheFocusIs) {
         SCOPED_TRACE(row.what);
         WriteSettings(WordsToBytes(SampleWords()));
         ToolRun run;
-        ASSERT_TRUE(run.Start(folder_ + "vlcfg.exe"));
-        HWND dialog = run.WaitForSettingsDialog();
+        HWND dialog = Open(run);
         ASSERT_NE(dialog, nullptr);
         for (int id : row.clicks) ClickDialogButton(dialog, id);
         PressKey(WaitForFocusOtherThan(dialog, nullptr), VK_RETURN);
-        DWORD code = 1;
-        ASSERT_TRUE(run.WaitForExit(&code)) << "Enter did not close the dialog";
-        EXPECT_EQ(code, 0u);
+        ExpectCleanExit(run);
 
         std::vector<int32_t> expected = StoredByOk(SampleWords());
         for (const auto& change : row.changed) expected[change.first] = change.second;
@@ -354,15 +347,12 @@ TEST_F(DialogScenario, EveryWayOfCancellingLeavesTheFileAsItWas) {
         WriteSettings(WordsToBytes(SampleWords()));
         const Bytes before = Settings();
         ToolRun run;
-        ASSERT_TRUE(run.Start(folder_ + "vlcfg.exe"));
-        HWND dialog = run.WaitForSettingsDialog();
+        HWND dialog = Open(run);
         ASSERT_NE(dialog, nullptr);
         ClickDialogButton(dialog, IDC_RESET);
         ClickDialogButton(dialog, IDC_RENDER_CPU_NEAREST);
         way.dismiss(dialog);
-        DWORD code = 1;
-        ASSERT_TRUE(run.WaitForExit(&code));
-        EXPECT_EQ(code, 0u);
+        ExpectCleanExit(run);
         EXPECT_EQ(Settings(), before);
     }
 }
