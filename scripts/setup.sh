@@ -38,17 +38,14 @@ fi
 # of other code pages the tests and the demo also run under (1252, 936, 949).
 # Wine needs only their names for the code page, but without the locale the
 # programs' Unix side falls back to ASCII.
-generate=()
+generate=0
 for name in ja_JP en_US zh_CN ko_KR; do
-  if ! locale -a 2>/dev/null | grep -qi "^$name\.utf-\?8$"; then
-    generate+=("$name")
+  locale -a 2>/dev/null | grep -qi "^$name\.utf-\?8$" && continue
+  generate=1
+  if ! grep -q "^$name.UTF-8 UTF-8" /etc/locale.gen 2>/dev/null; then
+    echo "$name.UTF-8 UTF-8" | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
   fi
 done
-if [ ${#generate[@]} -gt 0 ]; then
-  for name in "${generate[@]}"; do
-    if ! grep -q "^$name.UTF-8 UTF-8" /etc/locale.gen 2>/dev/null; then
-      echo "$name.UTF-8 UTF-8" | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
-    fi
-  done
+if [ "$generate" -eq 1 ]; then
   "${sudo_cmd[@]}" locale-gen >/dev/null
 fi

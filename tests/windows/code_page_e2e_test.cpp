@@ -67,16 +67,11 @@ TEST_F(CodePage, DialogAndMessagesReadAsJapaneseAndOkStoresTheRecord) {
 
     ToolRun second;
     ASSERT_TRUE(second.Start(folder_ + "vlcfg.exe"));
-    HWND box = second.WaitForMessageBox();
-    ASSERT_NE(box, nullptr) << "no running message";
-    ExpectWideMessage(ReadMessageBox(box), expected::TextAlreadyRunning, FromSjis(expected::CaptionEngineSettings),
-                      nullptr);
-    ClickDialogButton(box, IDOK);
-    DWORD code = 1;
-    EXPECT_TRUE(second.WaitForExit(&code));
+    ExpectWideMessage(ExpectMessageAndExit(second), expected::TextAlreadyRunning,
+                      FromSjis(expected::CaptionEngineSettings), nullptr);
 
     ClickDialogButton(dialog, IDC_MOVIE_DIRECTSHOW);
-    box = tool.WaitForMessageBox();
+    HWND box = tool.WaitForMessageBox();
     ASSERT_NE(box, nullptr) << "no DirectShow notice";
     ExpectWideMessage(ReadMessageBox(box), expected::TextDirectShowNotice, FromSjis(expected::CaptionInformation),
                       dialog);
@@ -84,6 +79,7 @@ TEST_F(CodePage, DialogAndMessagesReadAsJapaneseAndOkStoresTheRecord) {
     ClickDialogButton(dialog, IDC_MOVIE_DIRECTSHOW);
 
     ClickDialogButton(dialog, IDOK);
+    DWORD code = 1;
     ASSERT_TRUE(tool.WaitForExit(&code));
     EXPECT_EQ(code, 0u);
     EXPECT_EQ(BytesToWords(ReadBytes(folder_ + "vlcfg.dat")), StoredByOk(SampleWords()));
@@ -93,12 +89,7 @@ TEST_F(CodePage, CreateMessageReadsAsJapaneseWithTheDefaultCaption) {
     const std::string folder = FaultFolder("unwritable-game");
     ToolRun tool;
     ASSERT_TRUE(tool.Start(folder + "vlcfg.exe"));
-    HWND box = tool.WaitForMessageBox();
-    ASSERT_NE(box, nullptr) << "no Create message";
-    ExpectWideMessage(ReadMessageBox(box), expected::TextCreateFailed, PlatformDefaultWideCaption(), nullptr);
-    ClickDialogButton(box, IDOK);
-    DWORD code = 1;
-    EXPECT_TRUE(tool.WaitForExit(&code));
+    ExpectWideMessage(ExpectMessageAndExit(tool), expected::TextCreateFailed, PlatformDefaultWideCaption(), nullptr);
 }
 
 TEST_F(CodePage, TextThatIsNotShiftJisTakesTheNarrowCall) {

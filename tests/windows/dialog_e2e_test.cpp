@@ -233,11 +233,8 @@ TEST_F(DialogScenario, TabVisitsEveryStopAndSpaceTogglesCheckBoxesUntilEscCancel
 
         const UINT was = IsDlgButtonChecked(dialog, stop);
         PressKey(focus, VK_SPACE);
-        for (DWORD waited = 0; IsDlgButtonChecked(dialog, stop) == was && waited < DialogTimeout;
-             waited += PollMilliseconds) {
-            Sleep(PollMilliseconds);
-        }
-        EXPECT_NE(IsDlgButtonChecked(dialog, stop), was) << "Space toggles the check box";
+        EXPECT_TRUE(WaitUntil([&] { return IsDlgButtonChecked(dialog, stop) != was; }, DialogTimeout))
+            << "Space toggles the check box";
         if (stop == IDC_MOVIE_DIRECTSHOW) {
             HWND box = run_.WaitForMessageBox();
             ASSERT_NE(box, nullptr) << "clearing DirectShow by Space shows the notice";

@@ -53,22 +53,6 @@ protected:
     std::string folder_;
 };
 
-// Starts a run and expects its message box; returns what the box said after
-// dismissing it, and checks that the run then ends with 0.
-MessageBoxInfo ExpectMessageAndExit(ToolRun& run) {
-    MessageBoxInfo info;
-    HWND box = run.WaitForMessageBox();
-    EXPECT_NE(box, nullptr) << "no message appeared";
-    if (box == nullptr) return info;
-    info = ReadMessageBox(box);
-    EXPECT_EQ(run.WaitForSettingsDialog(0), nullptr) << "a message run must show no dialog";
-    ClickDialogButton(box, IDOK);
-    DWORD code = 1;
-    EXPECT_TRUE(run.WaitForExit(&code));
-    EXPECT_EQ(code, 0u);
-    return info;
-}
-
 void ExpectRunningMessage(const MessageBoxInfo& box) {
     EXPECT_EQ(box.text, expected::TextAlreadyRunning);
     EXPECT_EQ(box.caption, expected::CaptionEngineSettings);

@@ -1,9 +1,10 @@
 #include "tool_process.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 
 #include "resource.h"
-#include "window_probe.h"
 
 std::string BuiltToolPath() {
     const char* path = std::getenv("VLCFG_EXE");
@@ -81,10 +82,21 @@ HWND FocusOf(HWND window) {
 }
 
 HWND WaitForFocusOtherThan(HWND window, HWND from, DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        HWND focus = FocusOf(window);
-        if ((focus != nullptr && focus != from) || GetTickCount() - start >= timeoutMs) return focus;
-        Sleep(PollMilliseconds);
-    }
+    HWND focus = nullptr;
+    WaitUntil([&] { return (focus = FocusOf(window)) != nullptr && focus != from; }, timeoutMs);
+    return focus;
+}
+
+MessageBoxInfo ExpectMessageAndExit(ToolRun& run) {
+    MessageBoxInfo info;
+    HWND box = run.WaitForMessageBox();
+    EXPECT_NE(box, nullptr) << "no message appeared";
+    if (box == nullptr) return info;
+    info = ReadMessageBox(box);
+    EXPECT_EQ(run.WaitForSettingsDialog(0), nullptr) << "a message run must show no dialog";
+    ClickDialogButton(box, IDOK);
+    DWORD code = 1;
+    EXPECT_TRUE(run.WaitForExit(&code));
+    EXPECT_EQ(code, 0u);
+    return info;
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "test_files.h"
+#include "window_probe.h"
 
 // Bounds of every wait, in milliseconds.
 constexpr DWORD DialogTimeout = 20000;
@@ -56,3 +57,8 @@ HWND FocusOf(HWND window);
 // The focus in the thread of window once it is on a control other than from
 // (any control when from is null); what it is after the timeout otherwise.
 HWND WaitForFocusOtherThan(HWND window, HWND from, DWORD timeoutMs = DialogTimeout);
+
+// Waits for the message box of a run that must show one and no dialog,
+// answers it with OK and expects the run to end with 0. Returns what the box
+// said.
+MessageBoxInfo ExpectMessageAndExit(ToolRun& run);

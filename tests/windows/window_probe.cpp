@@ -69,12 +69,9 @@ HWND FindProcessDialog(DWORD pid, const char* caption, HWND except) {
 }
 
 HWND WaitForProcessDialog(DWORD pid, const char* caption, DWORD timeoutMs, HWND except) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        if (HWND found = FindProcessDialog(pid, caption, except)) return found;
-        if (GetTickCount() - start >= timeoutMs) return nullptr;
-        Sleep(PollMilliseconds);
-    }
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = FindProcessDialog(pid, caption, except)) != nullptr; }, timeoutMs);
+    return found;
 }
 
 MessageBoxInfo ReadMessageBox(HWND box) {

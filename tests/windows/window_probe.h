@@ -22,6 +22,18 @@ std::string ClassName(HWND window);
 // caption is caption (any caption when null), other than except.
 HWND FindProcessDialog(DWORD pid, const char* caption, HWND except = nullptr);
 
+// Asks done() every PollMilliseconds until it answers true or timeoutMs have
+// passed; true when it did.
+template <typename Done>
+bool WaitUntil(Done done, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (done()) return true;
+        if (GetTickCount() - start >= timeoutMs) return false;
+        Sleep(PollMilliseconds);
+    }
+}
+
 // FindProcessDialog, retried until it finds one or timeoutMs have passed.
 HWND WaitForProcessDialog(DWORD pid, const char* caption, DWORD timeoutMs, HWND except = nullptr);
 
