@@ -32,7 +32,6 @@ target_include_directories(window_probe PUBLIC tests/windows)
 vlcfg_warnings(window_probe)
 
 add_executable(windows_tests
-  tests/windows/split_agreement_test.cpp
   tests/windows/settings_file_test.cpp
   tests/windows/locks_test.cpp
 )
@@ -78,6 +77,7 @@ add_executable(tool_tests
   tests/windows/startup_e2e_test.cpp
   tests/windows/hardening_e2e_test.cpp
   tests/windows/code_page_e2e_test.cpp
+  tests/windows/split_agreement_test.cpp
 )
 target_link_libraries(tool_tests PRIVATE vlcfg_win tool_process GTest::gtest_main version)
 add_dependencies(tool_tests vlcfg)
@@ -92,15 +92,16 @@ vlcfg_wine_test(startup_tests COMMAND $<TARGET_FILE:tool_tests> --gtest_filter=S
 # The sweep starts the tool 128 times: about 110 s where 32-bit code is
 # emulated.
 vlcfg_wine_test(hardening_tests TIMEOUT 300 COMMAND $<TARGET_FILE:tool_tests> --gtest_filter=DamagedFiles.*:FaultTable.* FIXTURES faults)
-# The same texts and record on systems of other code pages (932 for
-# comparison): Western European, Simplified Chinese, Korean.
+# The same texts, record, folders and locks on systems of other code pages
+# (932 for comparison): Western European, Simplified Chinese, Korean,
+# Traditional Chinese; and the runtime's path split against the tool's.
 set(code_page_tests)
-foreach(locale_code_page ja_JP.UTF-8:932 en_US.UTF-8:1252 zh_CN.UTF-8:936 ko_KR.UTF-8:949)
+foreach(locale_code_page ja_JP.UTF-8:932 en_US.UTF-8:1252 zh_CN.UTF-8:936 ko_KR.UTF-8:949 zh_TW.UTF-8:950)
   string(REPLACE ":" ";" pair ${locale_code_page})
   list(GET pair 0 locale)
   list(GET pair 1 code_page)
   vlcfg_wine_test(code_page_${code_page}_tests LOCALE ${locale} CODE_PAGE ${code_page}
-    COMMAND $<TARGET_FILE:tool_tests> --gtest_filter=CodePage.* FIXTURES faults)
+    COMMAND $<TARGET_FILE:tool_tests> --gtest_filter=CodePage.*:SplitAgreement.* FIXTURES faults)
   list(APPEND code_page_tests code_page_${code_page}_tests)
 endforeach()
 set_tests_properties(dialog_tests startup_tests hardening_tests ${code_page_tests} PROPERTIES RESOURCE_LOCK vlcfg_runs)

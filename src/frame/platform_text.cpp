@@ -1,5 +1,7 @@
 #include "frame/platform_text.h"
 
+#include "frame/sjis.h"
+
 namespace {
 
 constexpr UINT SjisCodePage = 932;
@@ -10,6 +12,19 @@ constexpr int WideMessageCapacity = 512;
 
 // -1 until the platform has been asked.
 int ReadsSjis = -1;
+int HasWideCalls = -1;
+
+// The system's own table, where its code page is not 932.
+unsigned char SystemLeadBytes[LeadByteTableSize];
+const unsigned char* LeadBytes = nullptr;
+
+bool PlatformReadsSjis() {
+    if (ReadsSjis < 0) ReadsSjis = GetACP() == SjisCodePage ? 1 : 0;
+    return ReadsSjis == 1;
+}
+
+// The one place that decides between the narrow and the wide text calls.
+bool TextTakesNarrowCalls() { return PlatformReadsSjis() || !PlatformHasWideCalls(); }
 
 // text as UTF-16 in out; false when it cannot be converted whole.
 bool SjisToWide(const char* text, wchar_t* out, int capacity) {
@@ -18,13 +33,27 @@ bool SjisToWide(const char* text, wchar_t* out, int capacity) {
 
 }  // namespace
 
-bool PlatformReadsSjis() {
-    if (ReadsSjis < 0) ReadsSjis = GetACP() == SjisCodePage ? 1 : 0;
-    return ReadsSjis == 1;
+bool PlatformHasWideCalls() {
+    // The 9x family sets the high bit of the version.
+    if (HasWideCalls < 0) HasWideCalls = (GetVersion() & 0x80000000u) == 0 ? 1 : 0;
+    return HasWideCalls == 1;
+}
+
+const unsigned char* PlatformLeadByteTable() {
+    if (LeadBytes == nullptr) {
+        CPINFO info;
+        if (PlatformReadsSjis() || !GetCPInfo(CP_ACP, &info)) {
+            LeadBytes = SjisLeadByteTable;
+        } else {
+            FillLeadByteTable(SystemLeadBytes, info.LeadByte, sizeof info.LeadByte);
+            LeadBytes = SystemLeadBytes;
+        }
+    }
+    return LeadBytes;
 }
 
 void ShowMessage(HWND owner, const char* text, const char* caption) {
-    if (!PlatformReadsSjis()) {
+    if (!TextTakesNarrowCalls()) {
         wchar_t wideText[WideMessageCapacity];
         wchar_t wideCaption[WideMessageCapacity];
         if (SjisToWide(text, wideText, WideMessageCapacity) &&
@@ -37,6 +66,6 @@ void ShowMessage(HWND owner, const char* text, const char* caption) {
 }
 
 INT_PTR RunDialog(HINSTANCE instance, DLGPROC procedure) {
-    if (PlatformReadsSjis()) return DialogBoxParamA(instance, "IDD_DIALOG1", nullptr, procedure, 0);
+    if (TextTakesNarrowCalls()) return DialogBoxParamA(instance, "IDD_DIALOG1", nullptr, procedure, 0);
     return DialogBoxParamW(instance, L"IDD_DIALOG1", nullptr, procedure, 0);
 }

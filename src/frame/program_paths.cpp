@@ -13,10 +13,10 @@ bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 
 // Copies at most maxBytes of text, never leaving the first byte of a
 // double-byte character at the end of the copy.
-void CopySjisPrefix(char* out, const char* text, size_t length, size_t maxBytes) {
+void CopyPrefix(char* out, const char* text, size_t length, size_t maxBytes, const unsigned char* leadBytes) {
     size_t kept = 0;
     while (kept < length) {
-        const size_t next = kept + SjisCharLength(static_cast<unsigned char>(text[kept]));
+        const size_t next = kept + SjisCharLength(static_cast<unsigned char>(text[kept]), leadBytes);
         if (next > maxBytes) break;
         kept = next;
     }
@@ -24,9 +24,27 @@ void CopySjisPrefix(char* out, const char* text, size_t length, size_t maxBytes)
     out[kept] = 0;
 }
 
+// drive and directory joined into out, read by leadBytes: forward slashes
+// turned into back slashes, one separator at the end, ASCII letters lowered.
+// Returns the length: at most 2 + 255 + 1 bytes.
+size_t JoinDirectory(char* out, const char* drive, const char* directory, const unsigned char* leadBytes) {
+    const size_t driveLength = std::strlen(drive);
+    const size_t directoryLength = std::strlen(directory);
+    std::memcpy(out, drive, driveLength);
+    std::memcpy(out + driveLength, directory, directoryLength);
+    size_t length = driveLength + directoryLength;
+    out[length] = 0;
+    SjisReplaceByte(out, '/', '\\', leadBytes);
+    if (SjisEndsWithByte(out, '\\', leadBytes)) --length;
+    out[length] = '\\';
+    out[length + 1] = 0;
+    SjisLowerAscii(out, leadBytes);
+    return length + 1;
+}
+
 }  // namespace
 
-void SjisSplitPath(const char* path, char* drive, char* directory) {
+void SplitPathByTable(const char* path, const unsigned char* leadBytes, char* drive, char* directory) {
     const char* rest = path;
     drive[0] = 0;
     if (path[0] != 0 && path[1] == ':') {
@@ -39,7 +57,7 @@ void SjisSplitPath(const char* path, char* drive, char* directory) {
     const char* end = rest;
     const char* p = rest;
     while (*p != 0) {
-        if (SjisLeadByteTable[static_cast<unsigned char>(*p)]) {
+        if (leadBytes[static_cast<unsigned char>(*p)]) {
             if (p[1] == 0) break;
             p += 2;
         } else {
@@ -47,30 +65,26 @@ void SjisSplitPath(const char* path, char* drive, char* directory) {
             ++p;
         }
     }
-    CopySjisPrefix(directory, rest, static_cast<size_t>(end - rest), SplitDirectorySize - 1);
+    CopyPrefix(directory, rest, static_cast<size_t>(end - rest), SplitDirectorySize - 1, leadBytes);
 }
 
-void DeriveProgramPaths(const char* modulePath, PathSplitFunction split, char* programDirectory,
-                        char* lockName) {
+void DeriveProgramPaths(const char* modulePath, PathSplitFunction split, const unsigned char* leadBytes,
+                        char* programDirectory, char* lockName) {
     char drive[SplitDriveSize];
     char directory[SplitDirectorySize];
-    split(modulePath, drive, directory);
+    split(modulePath, leadBytes, drive, directory);
 
-    // At most 2 + 255 bytes, plus the separator appended below.
-    char joined[SplitDriveSize + SplitDirectorySize + 1];
-    const size_t driveLength = std::strlen(drive);
-    const size_t directoryLength = std::strlen(directory);
-    std::memcpy(joined, drive, driveLength);
-    std::memcpy(joined + driveLength, directory, directoryLength + 1);
+    const size_t length = JoinDirectory(programDirectory, drive, directory, leadBytes);
 
-    SjisReplaceByte(joined, '/', '\\');
-    size_t length = driveLength + directoryLength;
-    if (SjisEndsWithByte(joined, '\\')) --length;
-    joined[length] = '\\';
-    joined[length + 1] = 0;
-
-    std::memcpy(programDirectory, joined, length + 2);
-    SjisLowerAscii(programDirectory);
-    std::memcpy(lockName, programDirectory, length + 2);
-    SjisReplaceByte(lockName, '\\', ':');
+    // The game derives the lock name from the same bytes read as Shift-JIS.
+    JoinDirectory(lockName, drive, directory, SjisLeadByteTable);
+    SjisReplaceByte(lockName, '\\', ':', SjisLeadByteTable);
+    // Read by another code page's lead bytes, that name can still hold a
+    // separator the Shift-JIS reading took for a second byte; no mutex can
+    // have such a name, so the lock is named after the folder itself.
+    if (SjisContainsByte(lockName, '\\', leadBytes)) {
+        std::memcpy(lockName, programDirectory, length);
+        lockName[length] = 0;
+        SjisReplaceByte(lockName, '\\', ':', leadBytes);
+    }
 }

@@ -16,25 +16,34 @@ constexpr size_t SplitDriveSize = 3;
 constexpr size_t SplitDirectorySize = 256;
 
 // Drive and directory of the executable, ASCII letters lower-cased, back slash
-// as the only separator, ending in one separator.
+// as the only separator, ending in one separator; read by the system's lead
+// bytes, so it names the folder the executable is in.
 extern char ProgramDirectory[ProgramPathCapacity];
 
-// ProgramDirectory with every single-byte back slash turned into a colon.
+// The name of the folder's lock, shared with the game's engine: the folder
+// read as Shift-JIS, with every single-byte back slash turned into a colon.
+// On a system of code page 932 that is ProgramDirectory with colons; on
+// another one, where that reading would leave a back slash in the name,
+// ProgramDirectory with colons instead.
 extern char DirectoryLockName[ProgramPathCapacity];
 
 // Splits path into its drive (SplitDriveSize bytes) and directory
-// (SplitDirectorySize bytes); name and extension are discarded.
-typedef void (*PathSplitFunction)(const char* path, char* drive, char* directory);
+// (SplitDirectorySize bytes); name and extension are discarded. leadBytes is
+// the system's table (the runtime's split knows it for itself).
+typedef void (*PathSplitFunction)(const char* path, const unsigned char* leadBytes, char* drive, char* directory);
 
-// A split that steps over double-byte characters by SjisLeadByteTable: the
-// same result as the runtime's split on a system whose ANSI code page is 932.
-void SjisSplitPath(const char* path, char* drive, char* directory);
+// A split that steps over double-byte characters by leadBytes: the same
+// result as the runtime's split on a system whose lead bytes those are.
+void SplitPathByTable(const char* path, const unsigned char* leadBytes, char* drive, char* directory);
 
-// Derives the program directory and the lock name from the executable's path.
-// Both outputs are ProgramPathCapacity bytes.
-void DeriveProgramPaths(const char* modulePath, PathSplitFunction split, char* programDirectory,
-                        char* lockName);
+// Derives the program directory and the lock name from the executable's path
+// on a system whose lead-byte table is leadBytes. Both outputs are
+// ProgramPathCapacity bytes.
+void DeriveProgramPaths(const char* modulePath, PathSplitFunction split, const unsigned char* leadBytes,
+                        char* programDirectory, char* lockName);
 
 // Fills ProgramDirectory and DirectoryLockName from the running executable.
-// 0 on success; -1 when the executable's path cannot be obtained whole.
+// 0 on success; -1 when the executable's path cannot be obtained whole, or
+// when the system's code page cannot spell it (the narrow path then names
+// another file).
 int BuildProgramPaths();

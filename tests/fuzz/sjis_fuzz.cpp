@@ -22,7 +22,7 @@ std::vector<size_t> CharacterStarts(const std::vector<char>& text) {
     while (text[i] != 0) {
         starts.push_back(i);
         if (SjisLeadByteTable[static_cast<unsigned char>(text[i])] && text[i + 1] == 0) break;
-        i += SjisCharLength(static_cast<unsigned char>(text[i]));
+        i += SjisCharLength(static_cast<unsigned char>(text[i]), SjisLeadByteTable);
     }
     return starts;
 }
@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     original.push_back(0);
     const std::vector<size_t> starts = CharacterStarts(original);
 
-    // SjisEndsWithByte against an independent reading of "last character".
+    // SjisEndsWithByte and SjisContainsByte against an independent reading of the characters.
     for (char ch : {'\\', '/', from}) {
         bool expected = false;
         if (!starts.empty()) {
@@ -53,12 +53,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             expected = last == length - 1 && !SjisLeadByteTable[static_cast<unsigned char>(original[last])] &&
                        original[last] == ch;
         }
-        Check(SjisEndsWithByte(original.data(), ch) == (expected ? 1 : 0));
+        Check(SjisEndsWithByte(original.data(), ch, SjisLeadByteTable) == (expected ? 1 : 0));
+        bool contained = false;
+        for (size_t s : starts) {
+            contained |= !SjisLeadByteTable[static_cast<unsigned char>(original[s])] && original[s] == ch;
+        }
+        Check(SjisContainsByte(original.data(), ch, SjisLeadByteTable) == (contained ? 1 : 0));
     }
 
     if (from != 0 && to != 0) {
         std::vector<char> replaced = original;
-        SjisReplaceByte(replaced.data(), from, to);
+        SjisReplaceByte(replaced.data(), from, to, SjisLeadByteTable);
         Check(replaced.size() == original.size() && replaced.back() == 0);
         for (size_t s : starts) {
             if (IsDoubleByteAt(original, s)) {
@@ -72,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
 
     std::vector<char> lowered = original;
-    SjisLowerAscii(lowered.data());
+    SjisLowerAscii(lowered.data(), SjisLeadByteTable);
     for (size_t s : starts) {
         if (IsDoubleByteAt(original, s)) {
             Check(lowered[s] == original[s] && lowered[s + 1] == original[s + 1]);
@@ -82,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
     }
     std::vector<char> twice = lowered;
-    SjisLowerAscii(twice.data());
+    SjisLowerAscii(twice.data(), SjisLeadByteTable);
     Check(twice == lowered);
     return 0;
 }

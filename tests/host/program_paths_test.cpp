@@ -1,16 +1,29 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <initializer_list>
 #include <string>
 
 #include "frame/program_paths.h"
+#include "frame/sjis.h"
 
 namespace {
+
+// Lead-byte tables of other systems, from the ranges the platform reports.
+struct LeadBytes {
+    unsigned char table[LeadByteTableSize];
+    explicit LeadBytes(std::initializer_list<unsigned char> ranges) {
+        FillLeadByteTable(table, ranges.begin(), ranges.size());
+    }
+};
+const LeadBytes Cp950({0x81, 0xFE, 0, 0});  // Traditional Chinese (Big5); 936 and 949 alike
+const LeadBytes NoLeadBytes({0, 0});        // 1252 and the other single-byte ones, 65001 (UTF-8)
 
 struct PathCase {
     const char* modulePath;
     const char* programDirectory;
     const char* lockName;
+    const unsigned char* leadBytes = SjisLeadByteTable;  // the system's
 };
 
 const PathCase PathCases[] = {
@@ -31,13 +44,27 @@ const PathCase PathCases[] = {
     {"D:vlcfg.exe", "d:\\", "d::"},
     {"vlcfg.exe", "\\", ":"},
     {"C:\\vlcfg.exe", "c:\\", "c::"},
+    // Other systems: the folder as the system reads it; the lock name as
+    // Shift-JIS reads it, unless that reading keeps a separator.
+    // 遊戲 (950): the trail byte 'C' stays; the lock name lowers it.
+    {"C:\\Games\\\xb9" "C\xc0\xb8\\vlcfg.exe", "c:\\games\\\xb9" "C\xc0\xb8\\", "c::games:\xb9" "c\xc0\xb8:", Cp950.table},
+    // 下載 (950): the Shift-JIS lead byte 0xFC would swallow the separator.
+    {"C:\\Games\\\xa4U\xb8\xfc\\vlcfg.exe", "c:\\games\\\xa4U\xb8\xfc\\", "c::games:\xa4U\xb8\xfc:", Cp950.table},
+    // 許 (950): a trail byte 0x5C is part of the character.
+    {"C:\\\xb3\\\\vlcfg.exe", "c:\\\xb3\\\\", "c::\xb3::", Cp950.table},
+    // Café (1252): é is a Shift-JIS lead byte.
+    {"C:\\Caf\xe9\\vlcfg.exe", "c:\\caf\xe9\\", "c::caf\xe9:", NoLeadBytes.table},
+    // Привет in UTF-8: its last byte is a Shift-JIS lead byte.
+    {"C:\\\xd0\x9f\xd1\x80\xd0\xb8\xd0\xb2\xd0\xb5\xd1\x82\\vlcfg.exe",
+     "c:\\\xd0\x9f\xd1\x80\xd0\xb8\xd0\xb2\xd0\xb5\xd1\x82\\", "c::\xd0\x9f\xd1\x80\xd0\xb8\xd0\xb2\xd0\xb5\xd1\x82:",
+     NoLeadBytes.table},
 };
 
 TEST(DeriveProgramPaths, GivesTheFolderAndItsLockName) {
     for (const PathCase& c : PathCases) {
         char programDirectory[ProgramPathCapacity];
         char lockName[ProgramPathCapacity];
-        DeriveProgramPaths(c.modulePath, SjisSplitPath, programDirectory, lockName);
+        DeriveProgramPaths(c.modulePath, SplitPathByTable, c.leadBytes, programDirectory, lockName);
         EXPECT_STREQ(programDirectory, c.programDirectory) << c.modulePath;
         EXPECT_STREQ(lockName, c.lockName) << c.modulePath;
     }
@@ -45,12 +72,12 @@ TEST(DeriveProgramPaths, GivesTheFolderAndItsLockName) {
 
 TEST(DeriveProgramPaths, LetterCaseOfTheStartDoesNotChangeTheLock) {
     char lower[ProgramPathCapacity], upper[ProgramPathCapacity], scratch[ProgramPathCapacity];
-    DeriveProgramPaths("c:\\game\\\x95\\\x8e\xa6\\vlcfg.exe", SjisSplitPath, scratch, lower);
-    DeriveProgramPaths("C:\\GAME\\\x95\\\x8e\xa6\\VLCFG.EXE", SjisSplitPath, scratch, upper);
+    DeriveProgramPaths("c:\\game\\\x95\\\x8e\xa6\\vlcfg.exe", SplitPathByTable, SjisLeadByteTable, scratch, lower);
+    DeriveProgramPaths("C:\\GAME\\\x95\\\x8e\xa6\\VLCFG.EXE", SplitPathByTable, SjisLeadByteTable, scratch, upper);
     EXPECT_STREQ(lower, upper);
 }
 
-TEST(SjisSplitPath, CutsALongFolderWithoutSplittingACharacter) {
+TEST(SplitPathByTable, CutsALongFolderWithoutSplittingACharacter) {
     struct Case {
         size_t asciiBefore;  // bytes of 'a' before a run of 表
         size_t expectedLength;
@@ -63,7 +90,7 @@ TEST(SjisSplitPath, CutsALongFolderWithoutSplittingACharacter) {
         while (path.size() < 400) path += "\x95\\";
         path += "\\vlcfg.exe";
         char drive[SplitDriveSize], directory[SplitDirectorySize];
-        SjisSplitPath(path.c_str(), drive, directory);
+        SplitPathByTable(path.c_str(), SjisLeadByteTable, drive, directory);
         EXPECT_STREQ(drive, "C:");
         EXPECT_EQ(std::strlen(directory), c.expectedLength) << c.asciiBefore;
         EXPECT_EQ(std::string(directory), path.substr(2, c.expectedLength));
@@ -74,7 +101,7 @@ TEST(DeriveProgramPaths, LongestFolderFitsWithOneSeparator) {
     // Drive 2 + folder 255 + separator: the 258 bytes the buffers are made for.
     const std::string path = "C:\\" + std::string(300, 'x') + "\\vlcfg.exe";
     char programDirectory[ProgramPathCapacity], lockName[ProgramPathCapacity];
-    DeriveProgramPaths(path.c_str(), SjisSplitPath, programDirectory, lockName);
+    DeriveProgramPaths(path.c_str(), SplitPathByTable, SjisLeadByteTable, programDirectory, lockName);
     const std::string result = programDirectory;
     EXPECT_EQ(result.size(), 258u);
     EXPECT_EQ(result.substr(0, 3), "c:\\");

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "frame/sjis.h"
 
@@ -17,6 +19,40 @@ TEST(SjisLeadByteTable, MarksExactlyTheLeadByteRanges) {
     const Edge edges[] = {{0x00, 0}, {0x5C, 0}, {0x7F, 0}, {0x80, 0}, {0x81, 1}, {0x9F, 1}, {0xA0, 0},
                           {0xA1, 0}, {0xDF, 0}, {0xE0, 1}, {0xFC, 1}, {0xFD, 0}, {0xFF, 0}};
     for (const Edge& e : edges) EXPECT_EQ(SjisLeadByteTable[e.byte], e.lead) << std::hex << e.byte;
+}
+
+TEST(FillLeadByteTable, TakesTheRangesAsThePlatformReportsThem) {
+    struct Case {
+        std::vector<unsigned char> ranges;
+        int leadBytes;
+        int first, last;  // lowest and highest lead byte, -1 for none
+    };
+    const Case cases[] = {
+        {{0x81, 0xFE, 0, 0}, 126, 0x81, 0xFE},                    // 936, 949, 950
+        {{0, 0, 0x81, 0xFE}, 0, -1, -1},                          // single-byte, UTF-8
+        {{0xA1, 0xA1, 0xFF, 0xFF}, 2, 0xA1, 0xFF},                // ranges to the end, no zero pair
+        {{0x90}, 0, -1, -1},                                      // half a pair
+    };
+    for (const Case& c : cases) {
+        unsigned char table[LeadByteTableSize];
+        std::memset(table, 0xAA, sizeof table);
+        FillLeadByteTable(table, c.ranges.data(), c.ranges.size());
+        int count = 0, first = -1, last = -1;
+        for (int b = 0; b < 256; ++b) {
+            ASSERT_LE(table[b], 1) << b;
+            if (!table[b]) continue;
+            ++count;
+            if (first < 0) first = b;
+            last = b;
+        }
+        EXPECT_EQ(count, c.leadBytes) << c.leadBytes;
+        EXPECT_EQ(first, c.first) << c.leadBytes;
+        EXPECT_EQ(last, c.last) << c.leadBytes;
+    }
+    unsigned char sjis[LeadByteTableSize];
+    const unsigned char sjisRanges[] = {0x81, 0x9F, 0xE0, 0xFC, 0, 0, 9, 9};  // nothing after the zero pair counts
+    FillLeadByteTable(sjis, sjisRanges, sizeof sjisRanges);
+    EXPECT_EQ(std::memcmp(sjis, SjisLeadByteTable, sizeof sjis), 0);
 }
 
 TEST(SjisEndsWithByte, FindsOnlyASeparatorThatIsACharacterOfItsOwn) {
@@ -38,7 +74,7 @@ TEST(SjisEndsWithByte, FindsOnlyASeparatorThatIsACharacterOfItsOwn) {
         {"c:/games/", '/', 1},
         {"c:/games/", '\\', 0},
     };
-    for (const Case& c : cases) EXPECT_EQ(SjisEndsWithByte(c.text, c.ch), c.expected) << c.text;
+    for (const Case& c : cases) EXPECT_EQ(SjisEndsWithByte(c.text, c.ch, SjisLeadByteTable), c.expected) << c.text;
 }
 
 struct InPlaceCase {
@@ -57,14 +93,14 @@ TEST(SjisReplaceByte, LeavesDoubleByteCharactersWhole) {
     };
     for (const InPlaceCase& c : cases) {
         std::string text = c.input;
-        SjisReplaceByte(text.data(), '\\', ':');
+        SjisReplaceByte(text.data(), '\\', ':', SjisLeadByteTable);
         EXPECT_EQ(text, c.expected) << c.input;
     }
 }
 
 TEST(SjisReplaceByte, TurnsForwardSlashesIntoSeparators) {
     std::string text = "c:/\x83/x/";  // 0x83 0x2F is not a valid pair, but the scan still skips it
-    SjisReplaceByte(text.data(), '/', '\\');
+    SjisReplaceByte(text.data(), '/', '\\', SjisLeadByteTable);
     EXPECT_EQ(text, "c:\\\x83/x\\");
 }
 
@@ -79,7 +115,7 @@ TEST(SjisLowerAscii, LowersOnlySingleByteLetters) {
     };
     for (const InPlaceCase& c : cases) {
         std::string text = c.input;
-        SjisLowerAscii(text.data());
+        SjisLowerAscii(text.data(), SjisLeadByteTable);
         EXPECT_EQ(text, c.expected) << c.input;
     }
 }

@@ -4,7 +4,9 @@
 // several locales; VLCFG_CODE_PAGE names the code page each one must give.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
 
 #include "expected_texts.h"
 #include "frame/platform_text.h"
@@ -34,6 +36,29 @@ BOOL CALLBACK CollectControl(HWND child, LPARAM param) {
     return TRUE;
 }
 
+// Per code page: a folder name the system spells and the Shift-JIS walk
+// misreads (a trail byte in A-Z lowered, or a lead byte swallowing the
+// separator after it), and one the system cannot spell.
+struct FolderNames {
+    UINT codePage;
+    const wchar_t* spelled;
+    const wchar_t* unspellable;
+};
+
+const FolderNames Folders[] = {
+    {932, L"表示", L"ไทย"},     // 表's second byte is 0x5C; Thai
+    {1252, L"Café", L"ソフト"},  // é (0xE9) is a Shift-JIS lead byte
+    {936, L"原神", L"ไทย"},     // 神 ends in the Shift-JIS lead byte 0xF1
+    {949, L"한국어", L"ไทย"},   // 어 ends in the Shift-JIS lead byte 0xEE
+    {950, L"遊戲", L"ไทย"},     // 遊 is B9 43: a trail byte 'C'
+};
+
+std::string Narrow(const std::wstring& text) {
+    char narrow[MAX_PATH * 2] = {};
+    WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, narrow, sizeof narrow, nullptr, nullptr);
+    return narrow;
+}
+
 class CodePage : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -42,9 +67,22 @@ protected:
         // The tool inherits the locale this program was started under.
         ASSERT_EQ(GetACP(), static_cast<UINT>(std::atoi(wanted))) << "the locale did not give the code page";
         folder_ = GameFolderWithTool("codepage." + std::string(wanted));
+        names_ = std::find_if(std::begin(Folders), std::end(Folders),
+                              [](const FolderNames& f) { return f.codePage == GetACP(); });
+        ASSERT_NE(names_, std::end(Folders)) << "no folder names for this code page";
+    }
+
+    // An empty folder of this name in the test's folder, with a copy of the
+    // tool in it; ends in a separator.
+    std::wstring NamedGameFolder(const wchar_t* name) {
+        const std::wstring folder = Widen(folder_) + name + L"\\";
+        EXPECT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+        EXPECT_TRUE(CopyFileW(Widen(BuiltToolPath()).c_str(), (folder + L"vlcfg.exe").c_str(), FALSE));
+        return folder;
     }
 
     std::string folder_;
+    const FolderNames* names_ = nullptr;
 };
 
 TEST_F(CodePage, DialogAndMessagesReadAsJapaneseAndOkStoresTheRecord) {
@@ -53,6 +91,7 @@ TEST_F(CodePage, DialogAndMessagesReadAsJapaneseAndOkStoresTheRecord) {
     ASSERT_TRUE(tool.Start(folder_ + "vlcfg.exe"));
     HWND dialog = tool.WaitForSettingsDialog();
     ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(IsWindowUnicode(dialog) != FALSE, GetACP() != 932) << "the wide dialog exactly where not 932";
 
     EXPECT_EQ(WideWindowText(dialog), FromSjis(expected::CaptionEngineSettings));
     std::vector<HWND> controls;
@@ -92,7 +131,56 @@ TEST_F(CodePage, CreateMessageReadsAsJapaneseWithTheDefaultCaption) {
     ExpectWideMessage(ExpectMessageAndExit(tool), expected::TextCreateFailed, PlatformDefaultWideCaption(), nullptr);
 }
 
+TEST_F(CodePage, FolderNamedInTheSystemsOwnLettersWorksLikeAnyOther) {
+    const std::string folder = Narrow(NamedGameFolder(names_->spelled));
+    ToolRun first;
+    ASSERT_TRUE(first.Start(folder + "vlcfg.exe"));
+    HWND dialog = first.WaitForSettingsDialog();
+    ASSERT_NE(dialog, nullptr) << "no dialog in " << folder;
+
+    ToolRun second;
+    ASSERT_TRUE(second.Start(folder + "vlcfg.exe"));
+    ExpectWideMessage(ExpectMessageAndExit(second), expected::TextAlreadyRunning,
+                      FromSjis(expected::CaptionEngineSettings), nullptr);
+
+    ClickDialogButton(dialog, IDC_START_CENTER);
+    ClickDialogButton(dialog, IDOK);
+    DWORD code = 1;
+    ASSERT_TRUE(first.WaitForExit(&code));
+    std::vector<int32_t> expected = DefaultWords();
+    expected[1] = 0;
+    expected[10] = 1;
+    EXPECT_EQ(BytesToWords(ReadBytes(folder + "vlcfg.dat")), expected) << "the file lands in the folder";
+    EXPECT_FALSE(FileExists(folder_ + "vlcfg.dat"));
+}
+
+TEST_F(CodePage, FolderTheSystemCannotSpellGetsTheStartPathMessage) {
+    const std::wstring folder = NamedGameFolder(names_->unspellable);
+    ToolRun run;
+    ASSERT_TRUE(run.Start(folder + L"vlcfg.exe"));
+    ExpectWideMessage(ExpectMessageAndExit(run), expected::TextInvalidStartPath, FromSjis(expected::CaptionError),
+                      nullptr);
+    EXPECT_EQ(GetFileAttributesW((folder + L"vlcfg.dat").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(CodePage, Windows98KeepsTheNarrowDialog) {
+    if (GetACP() == 932) GTEST_SKIP() << "every text takes the narrow calls on this code page";
+    // Wine's wide calls work whatever version it reports: only the call made
+    // can be checked.
+    ASSERT_TRUE(MoveFileA((folder_ + "vlcfg.exe").c_str(), (folder_ + "vlcfg-win98.exe").c_str()));
+    SetWineVersionFor("vlcfg-win98.exe", "win98");
+    ToolRun run;
+    ASSERT_TRUE(run.Start(folder_ + "vlcfg-win98.exe"));
+    HWND dialog = run.WaitForSettingsDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_FALSE(IsWindowUnicode(dialog));
+    ClickDialogButton(dialog, IDCANCEL);
+    DWORD code = 1;
+    ASSERT_TRUE(run.WaitForExit(&code));
+}
+
 TEST_F(CodePage, TextThatIsNotShiftJisTakesTheNarrowCall) {
+    if (GetACP() == 932) GTEST_SKIP() << "every text takes the narrow calls on this code page";
     // A lead byte with no second byte cannot be converted from code page 932;
     // the whole message, caption included, then shows as MessageBoxA shows it.
     const char broken[] = "vlcfg \x81";

@@ -61,8 +61,13 @@ TEST(Locks, NameThatCannotBeAMutexCountsAsFree) {
     HANDLE event = CreateEventA(nullptr, TRUE, FALSE, name.c_str());
     ASSERT_NE(event, nullptr);
     EXPECT_EQ(CreateLockSlot(StartupLockSlot, name.c_str()), 0);
-    EXPECT_EQ(ReleaseLockSlots(StartupLockSlot), 0);
     CloseHandle(event);
+    // The slot stayed empty: nothing of that name is left open, so a new
+    // event of it is a new one.
+    HANDLE again = CreateEventA(nullptr, TRUE, FALSE, name.c_str());
+    EXPECT_NE(GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS)) << "the slot kept a handle";
+    CloseHandle(again);
+    EXPECT_EQ(ReleaseLockSlots(StartupLockSlot), 0);
 }
 
 }  // namespace

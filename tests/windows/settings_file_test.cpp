@@ -38,7 +38,8 @@ protected:
     // The tool's own derivation puts the folder in ProgramDirectory.
     void UseFolder(const std::string& folder) {
         folder_ = folder;
-        DeriveProgramPaths((folder + "vlcfg.exe").c_str(), SjisSplitPath, ProgramDirectory, DirectoryLockName);
+        DeriveProgramPaths((folder + "vlcfg.exe").c_str(), SplitPathByTable, SjisLeadByteTable, ProgramDirectory,
+                           DirectoryLockName);
     }
 
     std::string FilePath() const { return folder_ + "vlcfg.dat"; }

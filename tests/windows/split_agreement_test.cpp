@@ -1,5 +1,6 @@
 // The runtime's _splitpath, which follows the system's code page, and the
-// tool's own Shift-JIS split give the same program paths under code page 932.
+// tool's own split by the system's lead-byte table give the same program
+// paths, under every code page the tests run in (VLCFG_CODE_PAGE).
 #include <gtest/gtest.h>
 
 #include <stdlib.h>
@@ -7,19 +8,24 @@
 
 #include <string>
 
+#include "frame/platform_text.h"
 #include "frame/program_paths.h"
 
 namespace {
 
-void RuntimeSplit(const char* path, char* drive, char* directory) {
+void RuntimeSplit(const char* path, const unsigned char*, char* drive, char* directory) {
     char name[_MAX_FNAME];
     char extension[_MAX_EXT];
     _splitpath(path, drive, directory, name, extension);
 }
 
-TEST(SplitAgreement, RunsUnderCodePage932) { ASSERT_EQ(GetACP(), 932u); }
+TEST(SplitAgreement, RunsUnderTheCodePageOfItsLocale) {
+    const char* wanted = std::getenv("VLCFG_CODE_PAGE");
+    ASSERT_NE(wanted, nullptr) << "VLCFG_CODE_PAGE is not set";
+    ASSERT_EQ(GetACP(), static_cast<UINT>(std::atoi(wanted)));
+}
 
-TEST(SplitAgreement, RuntimeAndShiftJisSplitsAgree) {
+TEST(SplitAgreement, RuntimeAndTableSplitsAgree) {
     const char* const paths[] = {
         "C:\\Games\\Title\\vlcfg.exe",
         "C:/Games/Title/vlcfg.exe",
@@ -31,6 +37,10 @@ TEST(SplitAgreement, RuntimeAndShiftJisSplitsAgree) {
         "C:\\Games\\\x95\\.exe",                         // 表.exe: 0x5C inside the name
         "C:\\\x83" "A\x83" "Z\\Title\\vlcfg.exe",        // アセ: second bytes in A-Z
         "C:\\\xb1\xb2\xdf\\vlcfg.exe",                   // half-width katakana
+        "C:\\\xb9" "C\xc0\xb8\\\xb3\\\\vlcfg.exe",       // 遊戲\許 in Big5
+        "C:\\\xd4\xad\xc9\xf1\\vlcfg.exe",               // 原神 in GBK
+        "C:\\\xc7\xd1\xb1\xb9\xbe\xee\\vlcfg.exe",       // 한국어 in UHC
+        "C:\\Caf\xe9\\vlcfg.exe",                        // Café in 1252
         "D:vlcfg.exe",
         "vlcfg.exe",
         "C:\\",
@@ -38,18 +48,18 @@ TEST(SplitAgreement, RuntimeAndShiftJisSplitsAgree) {
     for (const char* path : paths) {
         SCOPED_TRACE(path);
         char runtimeDrive[SplitDriveSize], runtimeDirectory[SplitDirectorySize];
-        char sjisDrive[SplitDriveSize], sjisDirectory[SplitDirectorySize];
-        RuntimeSplit(path, runtimeDrive, runtimeDirectory);
-        SjisSplitPath(path, sjisDrive, sjisDirectory);
-        EXPECT_STREQ(runtimeDrive, sjisDrive);
-        EXPECT_STREQ(runtimeDirectory, sjisDirectory);
+        char tableDrive[SplitDriveSize], tableDirectory[SplitDirectorySize];
+        RuntimeSplit(path, nullptr, runtimeDrive, runtimeDirectory);
+        SplitPathByTable(path, PlatformLeadByteTable(), tableDrive, tableDirectory);
+        EXPECT_STREQ(runtimeDrive, tableDrive);
+        EXPECT_STREQ(runtimeDirectory, tableDirectory);
 
         char runtimeProgram[ProgramPathCapacity], runtimeLock[ProgramPathCapacity];
-        char sjisProgram[ProgramPathCapacity], sjisLock[ProgramPathCapacity];
-        DeriveProgramPaths(path, RuntimeSplit, runtimeProgram, runtimeLock);
-        DeriveProgramPaths(path, SjisSplitPath, sjisProgram, sjisLock);
-        EXPECT_STREQ(runtimeProgram, sjisProgram);
-        EXPECT_STREQ(runtimeLock, sjisLock);
+        char tableProgram[ProgramPathCapacity], tableLock[ProgramPathCapacity];
+        DeriveProgramPaths(path, RuntimeSplit, PlatformLeadByteTable(), runtimeProgram, runtimeLock);
+        DeriveProgramPaths(path, SplitPathByTable, PlatformLeadByteTable(), tableProgram, tableLock);
+        EXPECT_STREQ(runtimeProgram, tableProgram);
+        EXPECT_STREQ(runtimeLock, tableLock);
     }
 }
 

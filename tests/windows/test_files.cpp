@@ -37,25 +37,38 @@ std::vector<int32_t> BytesToWords(const Bytes& bytes) {
     return words;
 }
 
-void RemoveTree(const std::string& path) {
-    WIN32_FIND_DATAA entry;
-    HANDLE find = FindFirstFileA((path + "\\*").c_str(), &entry);
+std::wstring Widen(const std::string& text) {
+    wchar_t wide[MAX_PATH * 2] = {};
+    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide, MAX_PATH * 2);
+    return wide;
+}
+
+namespace {
+
+// Wide, so that names the system's code page cannot spell go too.
+void RemoveWideTree(const std::wstring& path) {
+    WIN32_FIND_DATAW entry;
+    HANDLE find = FindFirstFileW((path + L"\\*").c_str(), &entry);
     if (find != INVALID_HANDLE_VALUE) {
         do {
-            const std::string name = entry.cFileName;
-            if (name == "." || name == "..") continue;
-            const std::string child = path + "\\" + name;
+            const std::wstring name = entry.cFileName;
+            if (name == L"." || name == L"..") continue;
+            const std::wstring child = path + L"\\" + name;
             if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(child);
+                RemoveWideTree(child);
             } else {
-                SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(child.c_str());
+                SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileW(child.c_str());
             }
-        } while (FindNextFileA(find, &entry));
+        } while (FindNextFileW(find, &entry));
         FindClose(find);
     }
-    RemoveDirectoryA(path.c_str());
+    RemoveDirectoryW(path.c_str());
 }
+
+}  // namespace
+
+void RemoveTree(const std::string& path) { RemoveWideTree(Widen(path)); }
 
 std::string FreshFolder(const std::string& name) {
     char current[MAX_PATH] = {};

@@ -18,7 +18,11 @@ void WriteBytes(const std::string& path, const Bytes& bytes);
 Bytes WordsToBytes(const std::vector<int32_t>& words);
 std::vector<int32_t> BytesToWords(const Bytes& bytes);
 
-// Deletes a folder and everything in it; nothing when it does not exist.
+// text, in the system's code page, as UTF-16.
+std::wstring Widen(const std::string& text);
+
+// Deletes a folder and everything in it, whatever the names; nothing when it
+// does not exist.
 void RemoveTree(const std::string& path);
 
 // An empty folder for one test, below the current folder. Ends in a separator.

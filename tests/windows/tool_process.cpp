@@ -28,13 +28,15 @@ ToolRun::~ToolRun() {
     }
 }
 
-bool ToolRun::Start(const std::string& exePath) {
-    const std::string folder = exePath.substr(0, exePath.find_last_of('\\') + 1);
-    std::string commandLine = "\"" + exePath + "\"";
-    STARTUPINFOA startup = {};
+bool ToolRun::Start(const std::string& exePath) { return Start(Widen(exePath)); }
+
+bool ToolRun::Start(const std::wstring& exePath) {
+    const std::wstring folder = exePath.substr(0, exePath.find_last_of(L'\\') + 1);
+    std::wstring commandLine = L"\"" + exePath + L"\"";
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
-    return CreateProcessA(exePath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                          folder.c_str(), &startup, &info_) != 0;
+    return CreateProcessW(exePath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                          &startup, &info_) != 0;
 }
 
 bool IsSettingsDialog(HWND hwnd) { return GetDlgItem(hwnd, IDC_RENDER_GPU_BICUBIC) != nullptr; }
@@ -99,4 +101,14 @@ MessageBoxInfo ExpectMessageAndExit(ToolRun& run) {
     EXPECT_TRUE(run.WaitForExit(&code));
     EXPECT_EQ(code, 0u);
     return info;
+}
+
+void SetWineVersionFor(const std::string& exeName, const char* version) {
+    HKEY key = nullptr;
+    const std::string path = "Software\\Wine\\AppDefaults\\" + exeName;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
+                   static_cast<DWORD>(strlen(version) + 1));
+    RegCloseKey(key);
 }

@@ -27,8 +27,10 @@ public:
     ToolRun(const ToolRun&) = delete;
     ToolRun& operator=(const ToolRun&) = delete;
 
-    // Starts exePath with its own folder as the current one.
+    // Starts exePath with its own folder as the current one; a narrow path
+    // is in the system's code page.
     bool Start(const std::string& exePath);
+    bool Start(const std::wstring& exePath);
 
     // The settings dialog, once it is shown; null after the timeout.
     HWND WaitForSettingsDialog(DWORD timeoutMs = DialogTimeout);
@@ -57,6 +59,11 @@ HWND FocusOf(HWND window);
 // The focus in the thread of window once it is on a control other than from
 // (any control when from is null); what it is after the timeout otherwise.
 HWND WaitForFocusOtherThan(HWND window, HWND from, DWORD timeoutMs = DialogTimeout);
+
+// Wine reports the version (win98, winxp, ...) set for a program's file name;
+// each copy of the tool that needs one gets a name of its own, so no other
+// run sees the change.
+void SetWineVersionFor(const std::string& exeName, const char* version);
 
 // Waits for the message box of a run that must show one and no dialog,
 // answers it with OK and expects the run to end with 0. Returns what the box
