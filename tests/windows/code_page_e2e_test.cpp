@@ -117,10 +117,7 @@ TEST_F(CodePage, DialogAndMessagesReadAsJapaneseAndOkStoresTheRecord) {
     ClickDialogButton(box, IDOK);
     ClickDialogButton(dialog, IDC_MOVIE_DIRECTSHOW);
 
-    ClickDialogButton(dialog, IDOK);
-    DWORD code = 1;
-    ASSERT_TRUE(tool.WaitForExit(&code));
-    EXPECT_EQ(code, 0u);
+    CloseWith(tool, dialog, IDOK);
     EXPECT_EQ(BytesToWords(ReadBytes(folder_ + "vlcfg.dat")), StoredByOk(SampleWords()));
 }
 
@@ -144,9 +141,7 @@ TEST_F(CodePage, FolderNamedInTheSystemsOwnLettersWorksLikeAnyOther) {
                       FromSjis(expected::CaptionEngineSettings), nullptr);
 
     ClickDialogButton(dialog, IDC_START_CENTER);
-    ClickDialogButton(dialog, IDOK);
-    DWORD code = 1;
-    ASSERT_TRUE(first.WaitForExit(&code));
+    CloseWith(first, dialog, IDOK);
     std::vector<int32_t> expected = DefaultWords();
     expected[1] = 0;
     expected[10] = 1;
@@ -174,9 +169,7 @@ TEST_F(CodePage, Windows98KeepsTheNarrowDialog) {
     HWND dialog = run.WaitForSettingsDialog();
     ASSERT_NE(dialog, nullptr);
     EXPECT_FALSE(IsWindowUnicode(dialog));
-    ClickDialogButton(dialog, IDCANCEL);
-    DWORD code = 1;
-    ASSERT_TRUE(run.WaitForExit(&code));
+    CloseWith(run, dialog, IDCANCEL);
 }
 
 TEST_F(CodePage, TextThatIsNotShiftJisTakesTheNarrowCall) {

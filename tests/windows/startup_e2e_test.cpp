@@ -60,13 +60,6 @@ void ExpectRunningMessage(const MessageBoxInfo& box) {
     EXPECT_TRUE(IsPlainOkBox(box));
 }
 
-void CloseWith(ToolRun& run, HWND dialog, int button) {
-    ClickDialogButton(dialog, button);
-    DWORD code = 1;
-    ASSERT_TRUE(run.WaitForExit(&code));
-    EXPECT_EQ(code, 0u);
-}
-
 TEST_F(StartupScenario, DirectoryLockIsHeldExactlyWhileTheDialogIsOpen) {
     const std::string lock = LockNameOf(folder_);
     EXPECT_FALSE(NameIsHeld(lock));

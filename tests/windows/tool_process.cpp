@@ -103,6 +103,13 @@ MessageBoxInfo ExpectMessageAndExit(ToolRun& run) {
     return info;
 }
 
+void CloseWith(ToolRun& run, HWND dialog, int button) {
+    ClickDialogButton(dialog, button);
+    DWORD code = 1;
+    ASSERT_TRUE(run.WaitForExit(&code));
+    EXPECT_EQ(code, 0u);
+}
+
 void SetWineVersionFor(const std::string& exeName, const char* version) {
     HKEY key = nullptr;
     const std::string path = "Software\\Wine\\AppDefaults\\" + exeName;

@@ -60,6 +60,10 @@ HWND FocusOf(HWND window);
 // (any control when from is null); what it is after the timeout otherwise.
 HWND WaitForFocusOtherThan(HWND window, HWND from, DWORD timeoutMs = DialogTimeout);
 
+// Presses button on the settings dialog of run and expects the run to end
+// with 0.
+void CloseWith(ToolRun& run, HWND dialog, int button);
+
 // Wine reports the version (win98, winxp, ...) set for a program's file name;
 // each copy of the tool that needs one gets a name of its own, so no other
 // run sees the change.
