@@ -94,9 +94,10 @@ vlcfg_wine_test(startup_tests COMMAND $<TARGET_FILE:tool_tests> --gtest_filter=S
 vlcfg_wine_test(hardening_tests TIMEOUT 300 COMMAND $<TARGET_FILE:tool_tests> --gtest_filter=DamagedFiles.*:FaultTable.* FIXTURES faults)
 # The same texts, record, folders and locks on systems of other code pages
 # (932 for comparison): Western European, Simplified Chinese, Korean,
-# Traditional Chinese; and the runtime's path split against the tool's.
+# Traditional Chinese, and UTF-8 (Windows' UTF-8 option); and the runtime's
+# path split against the tool's.
 set(code_page_tests)
-foreach(locale_code_page ja_JP.UTF-8:932 en_US.UTF-8:1252 zh_CN.UTF-8:936 ko_KR.UTF-8:949 zh_TW.UTF-8:950)
+foreach(locale_code_page ja_JP.UTF-8:932 en_US.UTF-8:1252 zh_CN.UTF-8:936 ko_KR.UTF-8:949 zh_TW.UTF-8:950 hi_IN.UTF-8:65001)
   string(REPLACE ":" ";" pair ${locale_code_page})
   list(GET pair 0 locale)
   list(GET pair 1 code_page)
@@ -112,9 +113,19 @@ add_executable(start_path_probe tests/windows/start_path_probe.cpp)
 target_link_libraries(start_path_probe PRIVATE tool_process)
 vlcfg_warnings(start_path_probe)
 set(start_path_test ${CMAKE_CURRENT_SOURCE_DIR}/tests/wine/start-path-test.sh)
-add_test(NAME start_path_260_opens_the_dialog
-  COMMAND ${start_path_test} ${VLCFG_WINE_STATE} $<TARGET_FILE:start_path_probe> ${VLCFG_FAULT_DIR} 260 dialog)
-add_test(NAME start_path_261_is_refused
-  COMMAND ${start_path_test} ${VLCFG_WINE_STATE} $<TARGET_FILE:start_path_probe> ${VLCFG_FAULT_DIR} 261 refused)
-set_tests_properties(start_path_260_opens_the_dialog start_path_261_is_refused PROPERTIES
-  FIXTURES_REQUIRED "wine;faults" RESOURCE_LOCK vlcfg_runs TIMEOUT 150)
+# The folder name, then what the tool must show.
+set(start_path_runs
+  start_path_260_opens_the_dialog:start260:dialog
+  start_path_261_is_refused:start261:refused
+  # The runtime's split empties (or cuts) the directory: the folder the tool
+  # would use is not its own.
+  start_path_over_long_directory_is_refused:startdir256:refused)
+foreach(run ${start_path_runs})
+  string(REPLACE ":" ";" run ${run})
+  list(GET run 0 name)
+  list(GET run 1 folder)
+  list(GET run 2 expect)
+  add_test(NAME ${name}
+    COMMAND ${start_path_test} ${VLCFG_WINE_STATE} $<TARGET_FILE:start_path_probe> ${VLCFG_FAULT_DIR} ${folder} ${expect})
+  set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED "wine;faults" RESOURCE_LOCK vlcfg_runs TIMEOUT 150)
+endforeach()

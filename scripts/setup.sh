@@ -68,11 +68,12 @@ fi
 
 # Wine takes its ANSI code page from the locale: ja_JP.UTF-8 gives code page
 # 932, the locale the tool is tested in; the others are the players' systems
-# of other code pages the tests and the demo also run under (1252, 936, 949, 950).
+# of other code pages the tests and the demo also run under (1252, 936, 949,
+# 950, and hi_IN's 65001: Windows' UTF-8 option).
 # Wine needs only their names for the code page, but without the locale the
 # programs' Unix side falls back to ASCII.
 generate=0
-for name in ja_JP en_US zh_CN ko_KR zh_TW; do
+for name in ja_JP en_US zh_CN ko_KR zh_TW hi_IN; do
   locale -a 2>/dev/null | grep -qi "^$name\.utf-\?8$" && continue
   generate=1
   if ! grep -q "^$name.UTF-8 UTF-8" /etc/locale.gen 2>/dev/null; then

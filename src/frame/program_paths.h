@@ -44,6 +44,7 @@ void DeriveProgramPaths(const char* modulePath, PathSplitFunction split, const u
 
 // Fills ProgramDirectory and DirectoryLockName from the running executable.
 // 0 on success; -1 when the executable's path cannot be obtained whole, or
-// when the system's code page cannot spell it (the narrow path then names
-// another file).
+// when the folder its narrow form names is not the executable's own (the
+// system's code page cannot spell the folder, or a character of the file
+// name became a separator). The file name itself may be anything.
 int BuildProgramPaths();

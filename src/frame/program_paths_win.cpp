@@ -1,4 +1,5 @@
 #include <stdlib.h>
+#include <string.h>
 #include <wchar.h>
 #include <windows.h>
 
@@ -19,20 +20,37 @@ static_assert(SplitDriveSize == _MAX_DRIVE && SplitDirectorySize == _MAX_DIR,
               "split buffers must match the runtime's");
 static_assert(ModulePathBufferSize == MAX_PATH + 1, "module path buffer is the platform's");
 
-// False when the system's code page cannot spell the executable's path: the
-// narrow path read back is then not the wide one (its characters became '?'
-// or look-alikes), and names another folder or none. The 9x family has no
-// wide path to compare with.
-bool NarrowPathIsTheRealOne(const char* narrowPath) {
+// False when the folder the tool derives from the narrow path is not the
+// executable's real folder: read back into UTF-16, the drive and directory
+// the runtime's split gives must be the wide path up to and including its
+// last separator. They are not when a character of the folder became '?' or
+// a look-alike, when one of the file name became a separator (the yen sign
+// is 0x5C on code page 932), or when the split cut or emptied an over-long
+// directory. The file name itself never matters: a copy of the tool may
+// carry any name. The 9x family has no wide path to compare with.
+bool NarrowFolderIsTheRealOne(const char* narrowPath) {
     if (!PlatformHasWideCalls()) return true;
     wchar_t widePath[ModulePathBufferSize] = {};
     const DWORD length = GetModuleFileNameW(nullptr, widePath, ModulePathBufferSize);
     if (length == 0 || length >= ModulePathBufferSize) return false;
-    wchar_t readBack[ModulePathBufferSize] = {};
-    if (MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, narrowPath, -1, readBack, ModulePathBufferSize) == 0) {
-        return false;
+    size_t folderLength = length;
+    while (folderLength > 0 && widePath[folderLength - 1] != L'\\' && widePath[folderLength - 1] != L'/') {
+        --folderLength;
     }
-    return wcscmp(readBack, widePath) == 0;
+
+    char drive[SplitDriveSize];
+    char directory[SplitDirectorySize];
+    SplitWithRuntime(narrowPath, nullptr, drive, directory);
+    char folder[SplitDriveSize + SplitDirectorySize];
+    const size_t driveLength = strlen(drive);
+    memcpy(folder, drive, driveLength + 1);
+    memcpy(folder + driveLength, directory, strlen(directory) + 1);
+    wchar_t readBack[ModulePathBufferSize] = {};
+    const int readLength =
+        MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, folder, -1, readBack, ModulePathBufferSize);
+    // The length counts the terminator.
+    return readLength > 0 && static_cast<size_t>(readLength - 1) == folderLength &&
+           wmemcmp(readBack, widePath, folderLength) == 0;
 }
 
 }  // namespace
@@ -42,7 +60,7 @@ int BuildProgramPaths() {
     const DWORD length = GetModuleFileNameA(nullptr, modulePath, sizeof modulePath);
     // A result of the whole buffer means the path was cut.
     if (length == 0 || length >= sizeof modulePath) return -1;
-    if (!NarrowPathIsTheRealOne(modulePath)) return -1;
+    if (!NarrowFolderIsTheRealOne(modulePath)) return -1;
     DeriveProgramPaths(modulePath, SplitWithRuntime, PlatformLeadByteTable(), ProgramDirectory, DirectoryLockName);
     return 0;
 }

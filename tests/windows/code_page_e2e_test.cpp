@@ -38,19 +38,33 @@ BOOL CALLBACK CollectControl(HWND child, LPARAM param) {
 
 // Per code page: a folder name the system spells and the Shift-JIS walk
 // misreads (a trail byte in A-Z lowered, or a lead byte swallowing the
-// separator after it), and one the system cannot spell.
+// separator after it), one the system cannot spell (none where every name is
+// spelled), a name of the game's own for the tool (one the system cannot
+// spell where there is one), and a tool name whose narrow form holds a
+// separator (a look-alike of '\'), with the folder that narrow form names.
 struct FolderNames {
     UINT codePage;
     const wchar_t* spelled;
     const wchar_t* unspellable;
+    const wchar_t* toolName;
+    const wchar_t* separatorName;
+    const wchar_t* separatorFolder;
 };
 
 const FolderNames Folders[] = {
-    {932, L"表示", L"ไทย"},     // 表's second byte is 0x5C; Thai
-    {1252, L"Café", L"ソフト"},  // é (0xE9) is a Shift-JIS lead byte
-    {936, L"原神", L"ไทย"},     // 神 ends in the Shift-JIS lead byte 0xF1
-    {949, L"한국어", L"ไทย"},   // 어 ends in the Shift-JIS lead byte 0xEE
-    {950, L"遊戲", L"ไทย"},     // 遊 is B9 43: a trail byte 'C'
+    // 表's second byte is 0x5C; Thai; the yen sign is 0x5C.
+    {932, L"表示", L"ไทย", L"ตั้งค่า.exe", L"設定¥.exe", L"設定"},
+    // é (0xE9) is a Shift-JIS lead byte; the full-width back slash is 0x5C.
+    {1252, L"Café", L"ソフト", L"環境設定.exe", L"Setup＼.exe", L"Setup"},
+    // 神 ends in the Shift-JIS lead byte 0xF1.
+    {936, L"原神", L"ไทย", L"ตั้งค่า.exe", nullptr, nullptr},
+    // 어 ends in the Shift-JIS lead byte 0xEE; the won sign is 0x5C.
+    {949, L"한국어", L"ไทย", L"ตั้งค่า.exe", L"설정₩.exe", L"설정"},
+    // 遊 is B9 43: a trail byte 'C'.
+    {950, L"遊戲", L"ไทย", L"ตั้งค่า.exe", nullptr, nullptr},
+    // Windows' UTF-8 option spells every name, Thai and Japanese together;
+    // あ is E3 81 82, and 0x82 is a Shift-JIS lead byte.
+    {65001, L"ไทยあ", nullptr, L"環境設定.exe", nullptr, nullptr},
 };
 
 std::string Narrow(const std::wstring& text) {
@@ -79,6 +93,38 @@ protected:
         EXPECT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
         EXPECT_TRUE(CopyFileW(Widen(BuiltToolPath()).c_str(), (folder + L"vlcfg.exe").c_str(), FALSE));
         return folder;
+    }
+
+    // A run of first in folder opens the dialog, a run of second there is
+    // turned away as running, and OK stores the file in that folder.
+    void ExpectOneGameFolder(const std::wstring& folder, const std::wstring& first, const std::wstring& second) {
+        ToolRun firstRun;
+        ASSERT_TRUE(firstRun.Start(folder + first));
+        HWND dialog = firstRun.WaitForSettingsDialog();
+        ASSERT_NE(dialog, nullptr) << "no dialog for " << Narrow(folder + first);
+
+        ToolRun secondRun;
+        ASSERT_TRUE(secondRun.Start(folder + second));
+        ExpectWideMessage(ExpectMessageAndExit(secondRun), expected::TextAlreadyRunning,
+                          FromSjis(expected::CaptionEngineSettings), nullptr);
+
+        ClickDialogButton(dialog, IDC_START_CENTER);
+        CloseWith(firstRun, dialog, IDOK);
+        std::vector<int32_t> expected = DefaultWords();
+        expected[1] = 0;
+        expected[10] = 1;
+        EXPECT_EQ(BytesToWords(ReadBytes(Narrow(folder) + "vlcfg.dat")), expected) << "the file lands in the folder";
+        EXPECT_FALSE(FileExists(folder_ + "vlcfg.dat"));
+    }
+
+    // The start-path message, and no settings file beside the tool.
+    void ExpectStartPathMessage(const std::wstring& tool) {
+        ToolRun run;
+        ASSERT_TRUE(run.Start(tool));
+        ExpectWideMessage(ExpectMessageAndExit(run), expected::TextInvalidStartPath, FromSjis(expected::CaptionError),
+                          nullptr);
+        const std::wstring folder = tool.substr(0, tool.find_last_of(L'\\') + 1);
+        EXPECT_EQ(GetFileAttributesW((folder + L"vlcfg.dat").c_str()), INVALID_FILE_ATTRIBUTES);
     }
 
     std::string folder_;
@@ -129,33 +175,30 @@ TEST_F(CodePage, CreateMessageReadsAsJapaneseWithTheDefaultCaption) {
 }
 
 TEST_F(CodePage, FolderNamedInTheSystemsOwnLettersWorksLikeAnyOther) {
-    const std::string folder = Narrow(NamedGameFolder(names_->spelled));
-    ToolRun first;
-    ASSERT_TRUE(first.Start(folder + "vlcfg.exe"));
-    HWND dialog = first.WaitForSettingsDialog();
-    ASSERT_NE(dialog, nullptr) << "no dialog in " << folder;
+    ExpectOneGameFolder(NamedGameFolder(names_->spelled), L"vlcfg.exe", L"vlcfg.exe");
+}
 
-    ToolRun second;
-    ASSERT_TRUE(second.Start(folder + "vlcfg.exe"));
-    ExpectWideMessage(ExpectMessageAndExit(second), expected::TextAlreadyRunning,
-                      FromSjis(expected::CaptionEngineSettings), nullptr);
-
-    ClickDialogButton(dialog, IDC_START_CENTER);
-    CloseWith(first, dialog, IDOK);
-    std::vector<int32_t> expected = DefaultWords();
-    expected[1] = 0;
-    expected[10] = 1;
-    EXPECT_EQ(BytesToWords(ReadBytes(folder + "vlcfg.dat")), expected) << "the file lands in the folder";
-    EXPECT_FALSE(FileExists(folder_ + "vlcfg.dat"));
+TEST_F(CodePage, CopyUnderANameOfTheGamesOwnWorksAndSharesTheLock) {
+    const std::wstring folder = NamedGameFolder(names_->spelled);
+    ASSERT_TRUE(CopyFileW((folder + L"vlcfg.exe").c_str(), (folder + names_->toolName).c_str(), FALSE));
+    ExpectOneGameFolder(folder, names_->toolName, L"vlcfg.exe");
 }
 
 TEST_F(CodePage, FolderTheSystemCannotSpellGetsTheStartPathMessage) {
-    const std::wstring folder = NamedGameFolder(names_->unspellable);
-    ToolRun run;
-    ASSERT_TRUE(run.Start(folder + L"vlcfg.exe"));
-    ExpectWideMessage(ExpectMessageAndExit(run), expected::TextInvalidStartPath, FromSjis(expected::CaptionError),
-                      nullptr);
-    EXPECT_EQ(GetFileAttributesW((folder + L"vlcfg.dat").c_str()), INVALID_FILE_ATTRIBUTES);
+    if (names_->unspellable == nullptr) GTEST_SKIP() << "this code page spells every name";
+    ExpectStartPathMessage(NamedGameFolder(names_->unspellable) + L"vlcfg.exe");
+}
+
+TEST_F(CodePage, ToolNameWhoseNarrowFormHoldsASeparatorGetsTheStartPathMessage) {
+    if (names_->separatorName == nullptr) GTEST_SKIP() << "no look-alike of a separator on this code page";
+    // The folder the narrow path names exists, and the tool must neither use
+    // it nor make a file in it.
+    const std::wstring folder = Widen(folder_);
+    const std::wstring named = folder + names_->separatorFolder + L"\\";
+    ASSERT_TRUE(CreateDirectoryW(named.c_str(), nullptr));
+    ASSERT_TRUE(CopyFileW(Widen(BuiltToolPath()).c_str(), (folder + names_->separatorName).c_str(), FALSE));
+    ExpectStartPathMessage(folder + names_->separatorName);
+    EXPECT_EQ(GetFileAttributesW((named + L"vlcfg.dat").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 TEST_F(CodePage, Windows98KeepsTheNarrowDialog) {

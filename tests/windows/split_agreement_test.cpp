@@ -41,6 +41,7 @@ TEST(SplitAgreement, RuntimeAndTableSplitsAgree) {
         "C:\\\xd4\xad\xc9\xf1\\vlcfg.exe",               // 原神 in GBK
         "C:\\\xc7\xd1\xb1\xb9\xbe\xee\\vlcfg.exe",       // 한국어 in UHC
         "C:\\Caf\xe9\\vlcfg.exe",                        // Café in 1252
+        "C:\\\xe3\x81\x82\\\xe7\x92\xb0.exe",              // あ\環.exe in UTF-8
         "D:vlcfg.exe",
         "vlcfg.exe",
         "C:\\",

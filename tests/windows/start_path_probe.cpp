@@ -1,8 +1,10 @@
-// Watches a copy of vlcfg.exe that was started from Linux with a path longer
-// than Windows programs can start it from, and checks what it shows:
+// Watches a copy of vlcfg.exe that was started from Linux with a path at the
+// platform's limits, and checks what it shows:
 //
-//   start_path_probe.exe refused   the start-path message, then OK
-//   start_path_probe.exe dialog    the settings dialog, then Cancel
+//   start_path_probe.exe refused NAME   the start-path message, then OK
+//   start_path_probe.exe dialog NAME    the settings dialog, then Cancel
+//
+// NAME is the file name of the tool's copy.
 //
 // Exits 0 when the tool showed what was expected.
 #include <windows.h>
@@ -17,7 +19,7 @@
 
 namespace {
 
-DWORD FindToolProcess(DWORD timeoutMs) {
+DWORD FindToolProcess(const char* name, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
     do {
         HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
@@ -25,7 +27,7 @@ DWORD FindToolProcess(DWORD timeoutMs) {
         entry.dwSize = sizeof entry;
         DWORD found = 0;
         for (BOOL more = Process32First(snapshot, &entry); more && !found; more = Process32Next(snapshot, &entry)) {
-            if (_stricmp(entry.szExeFile, "vlcfg.exe") == 0) found = entry.th32ProcessID;
+            if (_stricmp(entry.szExeFile, name) == 0) found = entry.th32ProcessID;
         }
         CloseHandle(snapshot);
         if (found) return found;
@@ -42,19 +44,22 @@ int Fail(const char* what) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) return Fail("usage: start_path_probe.exe refused|dialog");
+    if (argc != 3) return Fail("usage: start_path_probe.exe refused|dialog NAME");
     const bool refused = std::strcmp(argv[1], "refused") == 0;
-    const DWORD pid = FindToolProcess(DialogTimeout);
-    if (pid == 0) return Fail("vlcfg.exe did not start");
+    const DWORD pid = FindToolProcess(argv[2], DialogTimeout);
+    if (pid == 0) return Fail("the tool did not start");
 
     HWND window = WaitForProcessDialog(pid, nullptr, DialogTimeout);
-    if (window == nullptr) return Fail("vlcfg.exe showed nothing");
+    if (window == nullptr) return Fail("the tool showed nothing");
     if (!refused) {
         if (!IsSettingsDialog(window)) return Fail("expected the settings dialog, got a message");
         ClickDialogButton(window, IDCANCEL);
         return 0;
     }
-    if (IsSettingsDialog(window)) return Fail("expected the start-path message, got the settings dialog");
+    if (IsSettingsDialog(window)) {
+        ClickDialogButton(window, IDCANCEL);
+        return Fail("expected the start-path message, got the settings dialog");
+    }
     const MessageBoxInfo box = ReadMessageBox(window);
     ClickDialogButton(window, IDOK);
     if (box.text != expected::TextInvalidStartPath) return Fail("wrong text");

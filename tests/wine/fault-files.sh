@@ -18,6 +18,9 @@
 # DIR/start260/.../vlcfg.exe  copies of TOOL whose Windows path is 260 bytes
 # DIR/start261/.../vlcfg.exe  (the longest the platform's path buffer holds)
 #                             and 261 bytes (one more)
+# DIR/startdir256/.../v       a copy of TOOL whose directory (after the drive)
+#                             is 256 bytes, one more than the runtime's split
+#                             holds; named v, so the path is only 259 bytes
 set -euo pipefail
 
 action=${1:?create or remove}
@@ -66,6 +69,8 @@ case "$action" in
         folder=$(deep_folder "$dir/start$length" $((length - 9)))
         cp "$tool" "$folder/vlcfg.exe"
       done
+      folder=$(deep_folder "$dir/startdir256" 258)
+      cp "$tool" "$folder/v"
     fi
     ;;
   remove)

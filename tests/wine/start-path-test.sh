@@ -4,15 +4,15 @@
 # start_path_probe.exe check what it shows. Then checks the exit code and that
 # no settings file was written.
 #
-#   start-path-test.sh STATE_DIR PROBE FAULT_DIR LENGTH refused|dialog
+#   start-path-test.sh STATE_DIR PROBE FAULT_DIR NAME refused|dialog
 #
-# The tool is the copy the fault-file fixture put at a Windows path of LENGTH
-# bytes (FAULT_DIR/startLENGTH/.../vlcfg.exe).
+# The tool is the copy the fault-file fixture put in FAULT_DIR/NAME/*/ (the
+# only file there).
 set -euo pipefail
 
-state=$1 probe=$2 faults=$3 length=$4 expect=$5
+state=$1 probe=$2 faults=$3 name=$4 expect=$5
 here=$(cd "$(dirname "$0")" && pwd)
-tool=$(echo "$faults/start$length"/*/vlcfg.exe)
+tool=$(echo "$faults/$name"/*/*)
 [ -f "$tool" ] || { echo "no tool copy at $tool"; exit 1; }
 folder=$(dirname "$tool")
 rm -f "$folder/vlcfg.dat"
@@ -20,7 +20,7 @@ rm -f "$folder/vlcfg.dat"
 "$here/wine-env.sh" run "$state" --timeout 60 "$tool" &
 tool_pid=$!
 probe_status=0
-"$here/wine-env.sh" run "$state" --timeout 60 "$probe" "$expect" || probe_status=$?
+"$here/wine-env.sh" run "$state" --timeout 60 "$probe" "$expect" "$(basename "$tool")" || probe_status=$?
 tool_status=0
 wait "$tool_pid" || tool_status=$?
 
