@@ -68,12 +68,8 @@ void SplitPathByTable(const char* path, const unsigned char* leadBytes, char* dr
     CopyPrefix(directory, rest, static_cast<size_t>(end - rest), SplitDirectorySize - 1, leadBytes);
 }
 
-void DeriveProgramPaths(const char* modulePath, PathSplitFunction split, const unsigned char* leadBytes,
+void DeriveProgramPaths(const char* drive, const char* directory, const unsigned char* leadBytes,
                         char* programDirectory, char* lockName) {
-    char drive[SplitDriveSize];
-    char directory[SplitDirectorySize];
-    split(modulePath, leadBytes, drive, directory);
-
     const size_t length = JoinDirectory(programDirectory, drive, directory, leadBytes);
 
     // The game derives the lock name from the same bytes read as Shift-JIS.

@@ -28,18 +28,15 @@ extern char ProgramDirectory[ProgramPathCapacity];
 extern char DirectoryLockName[ProgramPathCapacity];
 
 // Splits path into its drive (SplitDriveSize bytes) and directory
-// (SplitDirectorySize bytes); name and extension are discarded. leadBytes is
-// the system's table (the runtime's split knows it for itself).
-typedef void (*PathSplitFunction)(const char* path, const unsigned char* leadBytes, char* drive, char* directory);
-
-// A split that steps over double-byte characters by leadBytes: the same
-// result as the runtime's split on a system whose lead bytes those are.
+// (SplitDirectorySize bytes), stepping over double-byte characters by
+// leadBytes; name and extension are discarded. The same result as the
+// runtime's split on a system whose lead bytes those are.
 void SplitPathByTable(const char* path, const unsigned char* leadBytes, char* drive, char* directory);
 
-// Derives the program directory and the lock name from the executable's path
-// on a system whose lead-byte table is leadBytes. Both outputs are
-// ProgramPathCapacity bytes.
-void DeriveProgramPaths(const char* modulePath, PathSplitFunction split, const unsigned char* leadBytes,
+// Derives the program directory and the lock name from the drive and
+// directory a split gave for the executable's path, on a system whose
+// lead-byte table is leadBytes. Both outputs are ProgramPathCapacity bytes.
+void DeriveProgramPaths(const char* drive, const char* directory, const unsigned char* leadBytes,
                         char* programDirectory, char* lockName);
 
 // Fills ProgramDirectory and DirectoryLockName from the running executable.

@@ -8,27 +8,19 @@
 
 namespace {
 
-// The runtime's split, which steps over double-byte characters by the
-// system's ANSI code page: the same lead bytes as PlatformLeadByteTable.
-void SplitWithRuntime(const char* path, const unsigned char*, char* drive, char* directory) {
-    char name[_MAX_FNAME];
-    char extension[_MAX_EXT];
-    _splitpath(path, drive, directory, name, extension);
-}
-
 static_assert(SplitDriveSize == _MAX_DRIVE && SplitDirectorySize == _MAX_DIR,
               "split buffers must match the runtime's");
 static_assert(ModulePathBufferSize == MAX_PATH + 1, "module path buffer is the platform's");
 
-// False when the folder the tool derives from the narrow path is not the
-// executable's real folder: read back into UTF-16, the drive and directory
-// the runtime's split gives must be the wide path up to and including its
-// last separator. They are not when a character of the folder became '?' or
-// a look-alike, when one of the file name became a separator (the yen sign
-// is 0x5C on code page 932), or when the split cut or emptied an over-long
-// directory. The file name itself never matters: a copy of the tool may
-// carry any name. The 9x family has no wide path to compare with.
-bool NarrowFolderIsTheRealOne(const char* narrowPath) {
+// False when the folder the runtime's split gave for the narrow path is not
+// the executable's real folder: read back into UTF-16, drive and directory
+// must be the wide path up to and including its last separator. They are not
+// when a character of the folder became '?' or a look-alike, when one of the
+// file name became a separator (the yen sign is 0x5C on code page 932), or
+// when the split cut or emptied an over-long directory. The file name itself
+// never matters: a copy of the tool may carry any name. The 9x family has no
+// wide path to compare with.
+bool FolderIsTheRealOne(const char* drive, const char* directory) {
     if (!PlatformHasWideCalls()) return true;
     wchar_t widePath[ModulePathBufferSize] = {};
     const DWORD length = GetModuleFileNameW(nullptr, widePath, ModulePathBufferSize);
@@ -38,9 +30,6 @@ bool NarrowFolderIsTheRealOne(const char* narrowPath) {
         --folderLength;
     }
 
-    char drive[SplitDriveSize];
-    char directory[SplitDirectorySize];
-    SplitWithRuntime(narrowPath, nullptr, drive, directory);
     char folder[SplitDriveSize + SplitDirectorySize];
     const size_t driveLength = strlen(drive);
     memcpy(folder, drive, driveLength + 1);
@@ -60,7 +49,15 @@ int BuildProgramPaths() {
     const DWORD length = GetModuleFileNameA(nullptr, modulePath, sizeof modulePath);
     // A result of the whole buffer means the path was cut.
     if (length == 0 || length >= sizeof modulePath) return -1;
-    if (!NarrowFolderIsTheRealOne(modulePath)) return -1;
-    DeriveProgramPaths(modulePath, SplitWithRuntime, PlatformLeadByteTable(), ProgramDirectory, DirectoryLockName);
+
+    // The runtime's split steps over double-byte characters by the system's
+    // ANSI code page: the same lead bytes as PlatformLeadByteTable.
+    char drive[SplitDriveSize];
+    char directory[SplitDirectorySize];
+    char name[_MAX_FNAME];
+    char extension[_MAX_EXT];
+    _splitpath(modulePath, drive, directory, name, extension);
+    if (!FolderIsTheRealOne(drive, directory)) return -1;
+    DeriveProgramPaths(drive, directory, PlatformLeadByteTable(), ProgramDirectory, DirectoryLockName);
     return 0;
 }

@@ -78,7 +78,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Exactly the capacity, so a write past it is caught.
     std::unique_ptr<char[]> directory(new char[ProgramPathCapacity]);
     std::unique_ptr<char[]> lockName(new char[ProgramPathCapacity]);
-    DeriveProgramPaths(modulePath.get(), SplitPathByTable, leadBytes, directory.get(), lockName.get());
+    char drive[SplitDriveSize], splitDirectory[SplitDirectorySize];
+    SplitPathByTable(modulePath.get(), leadBytes, drive, splitDirectory);
+    DeriveProgramPaths(drive, splitDirectory, leadBytes, directory.get(), lockName.get());
 
     const size_t directoryLength = strnlen(directory.get(), ProgramPathCapacity);
     Check(directoryLength < ProgramPathCapacity);

@@ -19,6 +19,14 @@ struct LeadBytes {
 const LeadBytes Cp950({0x81, 0xFE, 0, 0});  // Traditional Chinese (Big5); 936 and 949 alike
 const LeadBytes NoLeadBytes({0, 0});        // 1252 and the other single-byte ones, 65001 (UTF-8)
 
+// The tool's derivation from an executable's path on a system whose lead
+// bytes are leadBytes.
+void Derive(const char* modulePath, const unsigned char* leadBytes, char* programDirectory, char* lockName) {
+    char drive[SplitDriveSize], directory[SplitDirectorySize];
+    SplitPathByTable(modulePath, leadBytes, drive, directory);
+    DeriveProgramPaths(drive, directory, leadBytes, programDirectory, lockName);
+}
+
 struct PathCase {
     const char* modulePath;
     const char* programDirectory;
@@ -64,7 +72,7 @@ TEST(DeriveProgramPaths, GivesTheFolderAndItsLockName) {
     for (const PathCase& c : PathCases) {
         char programDirectory[ProgramPathCapacity];
         char lockName[ProgramPathCapacity];
-        DeriveProgramPaths(c.modulePath, SplitPathByTable, c.leadBytes, programDirectory, lockName);
+        Derive(c.modulePath, c.leadBytes, programDirectory, lockName);
         EXPECT_STREQ(programDirectory, c.programDirectory) << c.modulePath;
         EXPECT_STREQ(lockName, c.lockName) << c.modulePath;
     }
@@ -72,8 +80,8 @@ TEST(DeriveProgramPaths, GivesTheFolderAndItsLockName) {
 
 TEST(DeriveProgramPaths, LetterCaseOfTheStartDoesNotChangeTheLock) {
     char lower[ProgramPathCapacity], upper[ProgramPathCapacity], scratch[ProgramPathCapacity];
-    DeriveProgramPaths("c:\\game\\\x95\\\x8e\xa6\\vlcfg.exe", SplitPathByTable, SjisLeadByteTable, scratch, lower);
-    DeriveProgramPaths("C:\\GAME\\\x95\\\x8e\xa6\\VLCFG.EXE", SplitPathByTable, SjisLeadByteTable, scratch, upper);
+    Derive("c:\\game\\\x95\\\x8e\xa6\\vlcfg.exe", SjisLeadByteTable, scratch, lower);
+    Derive("C:\\GAME\\\x95\\\x8e\xa6\\VLCFG.EXE", SjisLeadByteTable, scratch, upper);
     EXPECT_STREQ(lower, upper);
 }
 
@@ -101,7 +109,7 @@ TEST(DeriveProgramPaths, LongestFolderFitsWithOneSeparator) {
     // Drive 2 + folder 255 + separator: the 258 bytes the buffers are made for.
     const std::string path = "C:\\" + std::string(300, 'x') + "\\vlcfg.exe";
     char programDirectory[ProgramPathCapacity], lockName[ProgramPathCapacity];
-    DeriveProgramPaths(path.c_str(), SplitPathByTable, SjisLeadByteTable, programDirectory, lockName);
+    Derive(path.c_str(), SjisLeadByteTable, programDirectory, lockName);
     const std::string result = programDirectory;
     EXPECT_EQ(result.size(), 258u);
     EXPECT_EQ(result.substr(0, 3), "c:\\");

@@ -38,8 +38,9 @@ protected:
     // The tool's own derivation puts the folder in ProgramDirectory.
     void UseFolder(const std::string& folder) {
         folder_ = folder;
-        DeriveProgramPaths((folder + "vlcfg.exe").c_str(), SplitPathByTable, SjisLeadByteTable, ProgramDirectory,
-                           DirectoryLockName);
+        char drive[SplitDriveSize], directory[SplitDirectorySize];
+        SplitPathByTable((folder + "vlcfg.exe").c_str(), SjisLeadByteTable, drive, directory);
+        DeriveProgramPaths(drive, directory, SjisLeadByteTable, ProgramDirectory, DirectoryLockName);
     }
 
     std::string FilePath() const { return folder_ + "vlcfg.dat"; }

@@ -13,7 +13,7 @@
 
 namespace {
 
-void RuntimeSplit(const char* path, const unsigned char*, char* drive, char* directory) {
+void RuntimeSplit(const char* path, char* drive, char* directory) {
     char name[_MAX_FNAME];
     char extension[_MAX_EXT];
     _splitpath(path, drive, directory, name, extension);
@@ -50,15 +50,15 @@ TEST(SplitAgreement, RuntimeAndTableSplitsAgree) {
         SCOPED_TRACE(path);
         char runtimeDrive[SplitDriveSize], runtimeDirectory[SplitDirectorySize];
         char tableDrive[SplitDriveSize], tableDirectory[SplitDirectorySize];
-        RuntimeSplit(path, nullptr, runtimeDrive, runtimeDirectory);
+        RuntimeSplit(path, runtimeDrive, runtimeDirectory);
         SplitPathByTable(path, PlatformLeadByteTable(), tableDrive, tableDirectory);
         EXPECT_STREQ(runtimeDrive, tableDrive);
         EXPECT_STREQ(runtimeDirectory, tableDirectory);
 
         char runtimeProgram[ProgramPathCapacity], runtimeLock[ProgramPathCapacity];
         char tableProgram[ProgramPathCapacity], tableLock[ProgramPathCapacity];
-        DeriveProgramPaths(path, RuntimeSplit, PlatformLeadByteTable(), runtimeProgram, runtimeLock);
-        DeriveProgramPaths(path, SplitPathByTable, PlatformLeadByteTable(), tableProgram, tableLock);
+        DeriveProgramPaths(runtimeDrive, runtimeDirectory, PlatformLeadByteTable(), runtimeProgram, runtimeLock);
+        DeriveProgramPaths(tableDrive, tableDirectory, PlatformLeadByteTable(), tableProgram, tableLock);
         EXPECT_STREQ(runtimeProgram, tableProgram);
         EXPECT_STREQ(runtimeLock, tableLock);
     }
